@@ -1,0 +1,77 @@
+#pragma once
+// Program-wide font document and editor state (the constants-and-defaults module).
+// The application owns one instance and hands it to the windows; tests build their own.
+#include <QRgb>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/DesignGrid.h"
+
+namespace doc {
+
+constexpr int GlyphCount = 512;
+constexpr int AuthorFieldLength = 50;
+
+enum DrawTool : int32_t {
+  ToolPoint = 0,
+  ToolLine = 1,
+  ToolBorder = 2,
+  ToolRectangle = 3,
+  ToolReplaceColor = 4,
+};
+
+struct ModConst {
+  // The font: one CharRecord byte string per glyph code, "" = not designed.
+  std::vector<std::string> FontData = std::vector<std::string>(GlyphCount);
+
+  // Header.
+  int32_t MaxWidth = 0;
+  int32_t MaxHeight = 0;
+  int32_t DefaultWidth = 0;
+  int32_t DefaultHeight = 0;
+  // Fixed strings of 50 characters: NUL characters until set, blank-padded when set.
+  QString AuthorName = QString(AuthorFieldLength, QChar(0));
+  QString AuthorCompanyName = QString(AuthorFieldLength, QChar(0));
+  QString AuthorUrl = QString(AuthorFieldLength, QChar(0));
+  QString AuthorEmail = QString(AuthorFieldLength, QChar(0));
+
+  // The editing grid.
+  DesignGrid DesignData;
+
+  // Editor state.
+  int32_t CurrentChar = -1;
+  int32_t CurrentTool = ToolPoint;
+  int32_t CurrentColor = 0;
+  std::array<QRgb, 16> ColorTable{};  // index 0 is never assigned and holds 0
+  QRgb OutsideColor = 0;
+  QRgb GridColor = 0;
+  QRgb BackgroundColor = 0;
+  QRgb BorderColor = 0;
+  // [0][k] vertical guides tlVG1..6, [1][k] horizontal guides tlHG1..6; 0 = off.
+  int32_t GuideLine[2][6] = {};
+  std::array<QRgb, 6> GuideColors{};
+  int32_t Zoom = 0;
+  bool FontModified = false;
+  QString FontFileName;
+  std::string ClipData;
+  int32_t LEDRows = 0;
+
+  // Text of each glyph code in the list chosen in the panel; "\rtl" already
+  // turned into U+200F (the code-page character 254).
+  std::array<QString, GlyphCount> CharText{};
+};
+
+// Empty font, default header, editing grid, colours, CurrentColor = 1.
+void InitDefaults(ModConst& s);
+// Grid made anew for MaxWidth x MaxHeight, every cell 0.
+void ReDimDesignData(ModConst& s);
+// Cells from (0, 0) upwards become 0; the negative margin keeps its cells.
+void ClearDesignData(ModConst& s);
+
+// A fixed 50-character author field: left-aligned, blank-padded, cut after 50.
+QString FixedAuthorField(const QString& text);
+
+}  // namespace doc

@@ -1,0 +1,140 @@
+#pragma once
+// The logic of the design window frmDesign: every public procedure of the window
+// lives here, free of widgets, so that tests drive it directly. The window itself
+// (shell side) owns the controls and implements DesignHost.
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "document/ModConst.h"
+
+namespace editor {
+
+// What the design window's logic needs from the windows around it.
+class DesignHost {
+ public:
+  virtual ~DesignHost() = default;
+  // Code of the selected item of lvChars (its text as a number); nullopt without a selection.
+  virtual std::optional<int> SelectedCode() = 0;
+  // Rebuilds the thumbnail of one glyph code, or of all 512 with -1.
+  virtual void RefreshCharIcons(int code) = 0;
+  // Toolbar tools by key (the design window reads and writes a few of them).
+  virtual QString ToolText(const QString& key) = 0;
+  virtual void SetToolText(const QString& key, const QString& text) = 0;
+  virtual bool ToolChecked(const QString& key) = 0;
+  virtual void SetToolEnabled(const QString& key, bool enabled) = 0;
+  // Screen size in pixels, read afresh for every fit of the zoom.
+  virtual QSize ScreenSize() = 0;
+  // DrawAll steps 4 and 5: scroll positions back to 0, scroll ranges for the new
+  // picture; and the window shows the new pictures.
+  virtual void GridRedrawn() = 0;
+  // Cells of the grid picture changed in this rectangle (picture pixels).
+  virtual void GridPictureChanged(const QRect& area) = 0;
+  virtual void PreviewRedrawn() = 0;
+  // Character list view: number of items, and selecting the item keyed "A" + code
+  // (scrolled into view; selecting from the program raises no click).
+  virtual int ListItemCount() = 0;
+  virtual void SelectListItem(int code) = 0;
+};
+
+// Rubber bands on picDesign, in picture pixels, not snapped to cells.
+struct RubberLine {
+  float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+  bool Visible = false;
+};
+struct RubberRect {
+  float Left = 0, Top = 0, Width = 0, Height = 0;
+  bool Visible = false;
+};
+
+// Mouse button bits of the grid's mouse events.
+enum MouseButtonBits : int { ButtonLeft = 1, ButtonRight = 2, ButtonMiddle = 4 };
+
+class DesignEditor {
+ public:
+  static constexpr int UndoSlots = 101;
+  // Inner size of picPreview in pixels.
+  static constexpr int PreviewWidth = 109;
+  static constexpr int PreviewHeight = 133;
+
+  DesignEditor(doc::ModConst& state, DesignHost& host) : S(state), Host(host) {}
+
+  doc::ModConst& S;
+  DesignHost& Host;
+
+  // Members of frmDesign.
+  int32_t CharWidth = 8;
+  int32_t CharHeight = 14;
+  int32_t CellSize = 10;
+  std::array<std::string, UndoSlots> UndoList{};
+  std::string RedoData;
+  RubberLine DrawLine;
+  RubberRect DrawRect;
+
+  // The persistent pictures of picDesign and picPreview (the window paints from them).
+  QImage DesignPicture;
+  QImage PreviewPicture;
+  // Outer size of picDesign as the layout computes it (may hold half pixels).
+  double PictureWidth = 0;
+  double PictureHeight = 0;
+
+  // Window load: 8 x 14, no glyph current, first drawing.
+  void FormLoad();
+
+  // Glyph store and load.
+  void SaveFontData();
+  void LoadFontData();
+  void DrawFont();
+
+  // Rendering.
+  void DrawAll();
+  void DrawGrid();
+  void DrawPixels();
+  void DrawPreview();
+
+  // Drawing tools.
+  void picDesign_MouseDown(int button, int shift, float x, float y);
+  void picDesign_MouseMove(int button, int shift, float x, float y);
+  void picDesign_MouseUp(int button, int shift, float x, float y);
+
+  // Undo, redo, copy and paste.
+  void SaveUndoAction();
+  void Undo();
+  void Redo();
+  void CopyData();
+  void PasteData();
+  void ResetData();
+
+  // Whole-glyph transforms.
+  void FlipHorizontal();
+  void FlipVertical();
+  void Invert();
+  void ShiftDataLeft();
+  void ShiftDataRight();
+  void ShiftDataUp();
+  void ShiftDataDown();
+  void ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor);
+
+  // Glyph size and navigation (navigation goes through the main window's list,
+  // so it lives there; these four are the design window's own).
+  void WidthInc();
+  void WidthDec();
+  void HeightInc();
+  void HeightDec();
+  void NextCharacter();
+  void PreviousCharacter();
+
+  // Glyph import from a system font, and from a clipboard bitmap.
+  void ReadFromFont();
+  void PasteSpecial();
+
+  // The hidden 1024 x 768 work surface picFont: white paper, black text.
+  QImage FontSurface = MakeFontSurface();
+  static QImage MakeFontSurface();
+};
+
+}  // namespace editor
