@@ -1,8 +1,60 @@
 #pragma once
 // Shared helpers for the tests of every subsystem.
+#include <QMap>
+#include <QRect>
 #include <QString>
+#include <optional>
+#include <vector>
+
+#include "document/ModConst.h"
+#include "editor/DesignEditor.h"
 
 namespace testsupport {
+
 // Folder of the source tree, for fixtures under tests/ and data/.
 inline QString SourceDir() { return QStringLiteral(QN_SOURCE_DIR); }
+
+// A design host without windows: the toolbar is a map of texts, checks and
+// enabled states, the list view a count and a selected code.
+class FakeDesignHost : public editor::DesignHost {
+ public:
+  std::optional<int> selected;
+  int itemCount = 512;
+  QSize screen{1920, 1080};
+  QMap<QString, QString> texts;
+  QMap<QString, bool> checked;
+  QMap<QString, bool> enabled;
+  std::vector<int> refreshed;   // RefreshCharIcons calls
+  int gridRedraws = 0;
+  int previewRedraws = 0;
+  std::vector<int> selections;  // SelectListItem calls
+
+  std::optional<int> SelectedCode() override { return selected; }
+  void RefreshCharIcons(int code) override { refreshed.push_back(code); }
+  QString ToolText(const QString& key) override { return texts.value(key); }
+  void SetToolText(const QString& key, const QString& text) override { texts[key] = text; }
+  bool ToolChecked(const QString& key) override { return checked.value(key); }
+  void SetToolEnabled(const QString& key, bool on) override { enabled[key] = on; }
+  QSize ScreenSize() override { return screen; }
+  void GridRedrawn() override { ++gridRedraws; }
+  void GridPictureChanged(const QRect&) override {}
+  void PreviewRedrawn() override { ++previewRedraws; }
+  int ListItemCount() override { return itemCount; }
+  void SelectListItem(int code) override {
+    selections.push_back(code);
+    selected = code;
+  }
+};
+
+// A fresh program state after InitDefaults, with Zoom 100, and an editor on it.
+struct EditorFixture {
+  doc::ModConst s;
+  FakeDesignHost host;
+  editor::DesignEditor ed{s, host};
+  EditorFixture() {
+    doc::InitDefaults(s);
+    s.Zoom = 100;
+  }
+};
+
 }  // namespace testsupport

@@ -95,6 +95,9 @@ class DesignEditor {
   void DrawGrid();
   void DrawPixels();
   void DrawPreview();
+  // Shows one cell at once as a box that leaves its grid-line pixels (the tools' way
+  // of painting between full redraws).
+  void PaintCell(int column, int row, QRgb color);
 
   // Drawing tools.
   void picDesign_MouseDown(int button, int shift, float x, float y);
