@@ -34,6 +34,7 @@ class FakeDesignHost : public editor::DesignHost {
   QString ToolText(const QString& key) override { return texts.value(key); }
   void SetToolText(const QString& key, const QString& text) override { texts[key] = text; }
   bool ToolChecked(const QString& key) override { return checked.value(key); }
+  void SetToolChecked(const QString& key, bool on) override { checked[key] = on; }
   void SetToolEnabled(const QString& key, bool on) override { enabled[key] = on; }
   QSize ScreenSize() override { return screen; }
   void GridRedrawn() override { ++gridRedraws; }

@@ -26,6 +26,7 @@ class DesignHost {
   virtual QString ToolText(const QString& key) = 0;
   virtual void SetToolText(const QString& key, const QString& text) = 0;
   virtual bool ToolChecked(const QString& key) = 0;
+  virtual void SetToolChecked(const QString& key, bool checked) = 0;
   virtual void SetToolEnabled(const QString& key, bool enabled) = 0;
   // Screen size in pixels, read afresh for every fit of the zoom.
   virtual QSize ScreenSize() = 0;
