@@ -36,4 +36,21 @@ void DesignEditor::LoadFontData() {
   }
 }
 
+void DesignEditor::DrawFont() {
+  // Without a selected item (no list loaded yet) there is no glyph to switch to.
+  const auto code = Host.SelectedCode();
+  if (!code || *code < 0 || *code >= doc::GlyphCount) return;
+  SaveFontData();
+  S.CurrentChar = *code;
+  // The redo step belongs to the glyph left behind; it must not reach the new one.
+  RedoData.clear();
+  Host.SetToolEnabled("mnuRedo", false);
+  if (!S.FontData[static_cast<size_t>(*code)].empty())
+    ResetData();
+  else
+    ReadFromFont();
+  for (auto& slot : UndoList) slot.clear();
+  SaveUndoAction();
+}
+
 }  // namespace editor

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "document/CharRecord.h"
+
+namespace {
+
+using testsupport::EditorFixture;
+
+// A record of the given size whose cell (x, y) holds seed + x + 3y (mod 15, never 0).
+std::string Glyph(int w, int h, int seed) {
+  std::string r(4 + static_cast<size_t>(w) * h, '\0');
+  r[0] = static_cast<char>(w / 255);
+  r[1] = static_cast<char>(w % 255);
+  r[2] = static_cast<char>(h / 255);
+  r[3] = static_cast<char>(h % 255);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) r[4 + static_cast<size_t>(y) * w + x] = static_cast<char>(1 + (seed + x + 3 * y) % 15);
+  return r;
+}
+
+struct UndoHistory : ::testing::Test, EditorFixture {
+  // Switches the editor to a code, as a double click in the list does.
+  void Visit(int code) {
+    host.selected = code;
+    ed.DrawFont();
+  }
+  std::string Screen() { return *doc::CharRecord::Encode(s.DesignData, ed.CharWidth, ed.CharHeight); }
+  // One edit: the state before it is recorded, then cell (0, 0) takes the value.
+  void Edit(uint8_t v) {
+    ed.SaveUndoAction();
+    s.DesignData.Set(0, 0, v);
+  }
+  int SlotsInUse() {
+    int n = 0;
+    for (const auto& slot : ed.UndoList) n += slot.empty() ? 0 : 1;
+    return n;
+  }
+};
+
+TEST_F(UndoHistory, UndoThreeTimesAfterOneEdit) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  const std::string s0 = Screen();
+  ASSERT_EQ(SlotsInUse(), 1);
+  Edit(9);
+  const std::string s1 = Screen();
+  ASSERT_NE(s0, s1);
+
+  ed.Undo();
+  EXPECT_EQ(Screen(), s0);
+  EXPECT_EQ(ed.RedoData, s1);
+  EXPECT_TRUE(host.enabled.value("mnuRedo"));
+  EXPECT_EQ(ed.UndoList[0], s0);
+  EXPECT_EQ(SlotsInUse(), 1);
+
+  ed.Undo();  // records S0, takes it as the redo step, restores slot 0
+  EXPECT_EQ(Screen(), s0);
+  EXPECT_EQ(ed.RedoData, s0);
+  EXPECT_EQ(SlotsInUse(), 0);
+
+  const int redraws = host.gridRedraws;
+  ed.Undo();  // records S0 in slot 0 and finds nothing above it
+  EXPECT_EQ(Screen(), s0);
+  EXPECT_EQ(ed.UndoList[0], s0);
+  EXPECT_EQ(SlotsInUse(), 1);
+  EXPECT_EQ(ed.RedoData, s0);
+  EXPECT_EQ(host.gridRedraws, redraws + 1);
+}
+
+TEST_F(UndoHistory, UndoRedoUndoWalksBackAndForth) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  const std::string s0 = Screen();
+  Edit(9);
+  const std::string s1 = Screen();
+  ed.Undo();
+  EXPECT_EQ(Screen(), s0);
+  ed.Redo();
+  EXPECT_EQ(Screen(), s1);
+  EXPECT_EQ(ed.RedoData, "");
+  EXPECT_FALSE(host.enabled.value("mnuRedo", true));
+  ed.Undo();
+  EXPECT_EQ(Screen(), s0);
+  EXPECT_EQ(SlotsInUse(), 0);
+}
+
+TEST_F(UndoHistory, FullHistoryDropsOldestAndKeepsNewestWork) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  s.DesignData.Set(0, 0, 0);  // state 0 on screen is marked by cell (0, 0)
+  for (int k = 1; k <= 101; ++k) Edit(static_cast<uint8_t>(k));
+  ASSERT_EQ(SlotsInUse(), 101);
+  ASSERT_EQ(s.DesignData.Get(0, 0), 101);
+
+  ed.Undo();
+  EXPECT_EQ(s.DesignData.Get(0, 0), 100);
+  // The state that was on screen is the redo step, not lost.
+  ASSERT_GE(ed.RedoData.size(), 5u);
+  EXPECT_EQ(static_cast<uint8_t>(ed.RedoData[4]), 101);
+
+  // Walking all the way back ends at the oldest state kept, one step at a time.
+  for (int expect = 99; expect >= 1; --expect) {
+    ed.Undo();
+    ASSERT_EQ(s.DesignData.Get(0, 0), expect);
+  }
+  ed.Undo();
+  EXPECT_EQ(s.DesignData.Get(0, 0), 1);
+}
+
+TEST_F(UndoHistory, RedoWithoutStepOnlyDisablesAndRedraws) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  host.enabled["mnuRedo"] = true;
+  const std::string before = Screen();
+  const int redraws = host.gridRedraws;
+  ed.Redo();
+  EXPECT_FALSE(host.enabled.value("mnuRedo", true));
+  EXPECT_EQ(host.gridRedraws, redraws + 1);
+  EXPECT_EQ(Screen(), before);
+  EXPECT_EQ(SlotsInUse(), 1);
+}
+
+TEST_F(UndoHistory, PasteBeforeAnyCopyRecordsAndRedrawsOnly) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  const std::string before = Screen();
+  const int redraws = host.gridRedraws;
+  ed.PasteData();
+  EXPECT_EQ(Screen(), before);
+  EXPECT_EQ(SlotsInUse(), 2);
+  EXPECT_EQ(host.gridRedraws, redraws + 1);
+}
+
+TEST_F(UndoHistory, PasteTakesCopiedSizeAndUndoBringsBackTheGlyph) {
+  s.FontData[1] = Glyph(12, 16, 0);
+  s.FontData[2] = Glyph(8, 16, 7);
+  Visit(1);
+  ed.CopyData();
+  EXPECT_EQ(s.ClipData, s.FontData[1]);
+  Visit(2);
+  ed.PasteData();
+  EXPECT_EQ(ed.CharWidth, 12);
+  EXPECT_EQ(ed.CharHeight, 16);
+  EXPECT_EQ(Screen(), s.FontData[1]);
+  ed.PasteData();  // the buffer keeps its glyph
+  EXPECT_EQ(Screen(), s.FontData[1]);
+  ed.Undo();
+  ed.Undo();
+  EXPECT_EQ(ed.CharWidth, 8);
+  EXPECT_EQ(Screen(), Glyph(8, 16, 7));
+}
+
+TEST_F(UndoHistory, ResetThenUndoShowsTheStoredGlyph) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  Edit(9);
+  ed.ResetData();
+  EXPECT_EQ(Screen(), s.FontData[5]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), s.FontData[5]);
+}
+
+// A copy from a font with larger maxima, pasted (and redone) into a smaller grid,
+// is clipped to the grid: the cells that fit keep their places, nothing is
+// written beyond it, and the size comes down to the maxima.
+TEST_F(UndoHistory, OversizedRecordStaysInsideTheGrid) {
+  const int w = s.DesignData.HighX() + 40;  // wider and taller than the grid itself
+  const int h = s.DesignData.HighY() + 30;
+  s.ClipData = Glyph(w, h, 4);
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  ed.PasteData();
+  EXPECT_EQ(ed.CharWidth, s.MaxWidth);
+  EXPECT_EQ(ed.CharHeight, s.MaxHeight);
+  for (int y = 0; y <= s.DesignData.HighY(); ++y)
+    for (int x = 0; x <= s.DesignData.HighX(); ++x)
+      ASSERT_EQ(s.DesignData.Get(x, y), 1 + (4 + x + 3 * y) % 15) << x << "," << y;
+  EXPECT_EQ(s.DesignData.Get(-1, -1), 0);
+
+  ed.RedoData = s.ClipData;
+  ed.Undo();
+  EXPECT_EQ(Screen(), s.FontData[5]);
+  ed.RedoData = s.ClipData;
+  ed.Redo();
+  EXPECT_EQ(ed.CharWidth, s.MaxWidth);
+  EXPECT_EQ(s.DesignData.Get(s.DesignData.HighX(), s.DesignData.HighY()),
+            1 + (4 + s.DesignData.HighX() + 3 * s.DesignData.HighY()) % 15);
+}
+
+TEST_F(UndoHistory, DrawFontStoresLeavesAndStartsAFreshHistory) {
+  s.FontData[1] = Glyph(8, 14, 0);
+  s.FontData[2] = Glyph(10, 16, 3);
+  Visit(1);
+  Edit(9);
+  const std::string edited = Screen();
+  Edit(10);
+  ed.Undo();
+  ASSERT_FALSE(ed.RedoData.empty());
+  ASSERT_TRUE(host.enabled.value("mnuRedo"));
+
+  Visit(2);
+  EXPECT_EQ(s.FontData[1], edited);
+  EXPECT_TRUE(s.FontModified);
+  EXPECT_EQ(s.CurrentChar, 2);
+  EXPECT_EQ(Screen(), s.FontData[2]);
+  EXPECT_EQ(SlotsInUse(), 1);
+  EXPECT_EQ(ed.UndoList[0], s.FontData[2]);
+  // The redo step of glyph 1 never reaches glyph 2.
+  EXPECT_EQ(ed.RedoData, "");
+  EXPECT_FALSE(host.enabled.value("mnuRedo", true));
+  ed.Redo();
+  EXPECT_EQ(Screen(), s.FontData[2]);
+}
+
+TEST_F(UndoHistory, DrawFontWithoutSelectionDoesNothing) {
+  s.FontData[1] = Glyph(8, 14, 0);
+  Visit(1);
+  Edit(9);
+  host.selected.reset();
+  const int redraws = host.gridRedraws;
+  const std::string stored = s.FontData[1];
+  ed.DrawFont();
+  EXPECT_EQ(s.CurrentChar, 1);
+  EXPECT_EQ(s.FontData[1], stored);
+  EXPECT_EQ(SlotsInUse(), 2);
+  EXPECT_EQ(host.gridRedraws, redraws);
+}
+
+}  // namespace
