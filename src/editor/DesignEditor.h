@@ -47,8 +47,11 @@ struct RubberLine {
   float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
   bool Visible = false;
 };
+// Left/Top/Width/Height stay normalised (Width, Height >= 0) for the window to
+// draw; the press point and the pointer corner keep the band exact in every direction.
 struct RubberRect {
   float Left = 0, Top = 0, Width = 0, Height = 0;
+  float AnchorX = 0, AnchorY = 0, EndX = 0, EndY = 0;
   bool Visible = false;
 };
 
