@@ -1,0 +1,89 @@
+#include "shell/Selection.h"
+
+#include <QDebug>
+#include <algorithm>
+#include <exception>
+#include <optional>
+
+#include "platform/Modal.h"
+#include "platform/Numbers.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int EnterKey = 13;
+
+// The text's number: its leading number, rounded half to even into 32 bits.
+int32_t TextNumber(const QString& text) { return platform::RoundToInt32(platform::LeadingNumber(text)); }
+
+std::optional<int32_t> ToolValue(const QString& key) {
+  static const char* const keys[] = {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor"};
+  for (int32_t i = 0; i < 5; ++i)
+    if (key == QLatin1String(keys[i])) return i;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void SelectDrawTool(editor::DesignEditor& ed, const QString& key) {
+  const auto tool = ToolValue(key);
+  if (!tool) return;
+  for (const char* k : {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor", "tlText"})
+    ed.Host.SetToolChecked(QString::fromLatin1(k), false);
+  ed.Host.SetToolChecked(key, true);
+  ed.S.CurrentTool = *tool;
+}
+
+void SelectColor(editor::DesignEditor& ed, const QString& key) {
+  if (!key.startsWith(QLatin1String("tlColor"))) return;
+  bool ok = false;
+  const int color = key.mid(7).toInt(&ok);
+  if (!ok || color < 1 || color > 15) return;
+  for (int n = 1; n <= 15; ++n) ed.Host.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
+  ed.Host.SetToolChecked(key, true);
+  ed.S.CurrentColor = color;
+}
+
+void ToggleGuideLine(editor::DesignEditor& ed, int32_t o, int32_t k) {
+  if (o < 0 || o > 1 || k < 1 || k > 6) return;
+  int32_t& guide = ed.S.GuideLine[o][k - 1];
+  if (guide != 0) {
+    guide = 0;
+  } else {
+    const auto answer = platform::Modal::InputBox("Enter Guide Line Position", "Guide Line");
+    guide = answer ? std::clamp(TextNumber(*answer), -MaxGuidePosition, MaxGuidePosition) : 0;
+  }
+  ed.DrawAll();
+}
+
+void ToolChange(editor::DesignEditor& ed, const QString& key, const QString& text) {
+  if (key != QLatin1String("tlZoom")) return;
+  int32_t zoom = std::clamp(TextNumber(text), -MaxZoom, MaxZoom);
+  if (zoom == 0) zoom = 100;
+  ed.S.Zoom = zoom;
+  // A failing redraw ends where it failed; the zoom box stays usable.
+  try {
+    ed.DrawAll();
+  } catch (const std::exception& e) {
+    qWarning() << "redraw after zoom change failed:" << e.what();
+  } catch (...) {
+    qWarning() << "redraw after zoom change failed";
+  }
+}
+
+void ToolKeyDown(editor::DesignEditor& ed, const QString& key, const QString& text, int32_t keyCode) {
+  if (keyCode != EnterKey) return;
+  if (key == QLatin1String("tlZoom")) {
+    ToolChange(ed, key, text);
+  } else if (key == QLatin1String("tlWidth")) {
+    // DrawAll lowers a width above MaxWidth; a record cannot hold a negative one.
+    ed.CharWidth = std::max(0, TextNumber(text));
+    ed.DrawAll();
+  } else if (key == QLatin1String("tlHeight")) {
+    ed.CharHeight = std::max(0, TextNumber(text));
+    ed.DrawAll();
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,31 @@
+#pragma once
+// The main window's selection of drawing tool, colour, guide lines, zoom and glyph
+// size from the toolbar. Each works on the editor's state (ed.S) and reaches the
+// toolbar through the editor's host (ed.Host).
+#include <QString>
+#include <cstdint>
+
+#include "editor/DesignEditor.h"
+
+namespace shell {
+
+// Limits on typed numbers, chosen so that Zoom x 10 and every product of a cell
+// size (at most MaxZoom / 10) with a guide position stays far inside 32 bits.
+constexpr int32_t MaxZoom = 10000;
+constexpr int32_t MaxGuidePosition = 1000000;
+
+// A "tlPoint" .. "tlReplaceColor" click: the only check mark of "bndDrawTools" and
+// CurrentTool. Other keys change nothing.
+void SelectDrawTool(editor::DesignEditor& ed, const QString& key);
+// A "tlColor1" .. "tlColor15" click: the only check mark of "bndColors" and
+// CurrentColor. Other keys change nothing.
+void SelectColor(editor::DesignEditor& ed, const QString& key);
+// Guide k (1..6) of orientation o (0 vertical, 1 horizontal): off when on, else
+// asks for its position; then redraws.
+void ToggleGuideLine(editor::DesignEditor& ed, int32_t o, int32_t k);
+// The toolbar's value change: "tlZoom" sets Zoom from its text and redraws.
+void ToolChange(editor::DesignEditor& ed, const QString& key, const QString& text);
+// A key in a toolbar box: Enter (13) in "tlZoom", "tlWidth" or "tlHeight".
+void ToolKeyDown(editor::DesignEditor& ed, const QString& key, const QString& text, int32_t keyCode);
+
+}  // namespace shell
