@@ -1,0 +1,12 @@
+#pragma once
+// Small system services in place of the outside SystemTools object.
+#include <QString>
+#include <cstdint>
+
+namespace platform::SystemTools {
+
+// The character set a named font is to draw in. Qt picks the script from the text
+// itself, so there is nothing to choose: 0, and callers apply nothing.
+int16_t GetFontCharset(const QString& FontName);
+
+}  // namespace platform::SystemTools

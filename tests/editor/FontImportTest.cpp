@@ -1,0 +1,244 @@
+#include <QFont>
+#include <QFontMetricsF>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "TestSupport.h"
+#include "document/CharRecord.h"
+#include "editor/FontImport.h"
+#include "platform/Numbers.h"
+
+namespace {
+
+using Cells = std::vector<std::vector<uint8_t>>;  // [y][x]
+
+struct FontImport : ::testing::Test, testsupport::EditorFixture {
+  static constexpr int Code = 65;
+  FontImport() {
+    host.texts["tlFont"] = "DejaVu Sans";
+    host.texts["tlSize"] = "16";
+    host.texts["tlShift"] = "0";
+    s.CurrentChar = Code;
+  }
+  void Import(const QString& text, const QString& shift = "0") {
+    s.CharText[Code] = text;
+    host.texts["tlShift"] = shift;
+    ed.ReadFromFont();
+  }
+  static QFont MakeFont(double size) {
+    QFont f("DejaVu Sans");
+    f.setPointSizeF(size);
+    return f;
+  }
+  QFontMetricsF Metrics(double size = 16) { return QFontMetricsF(MakeFont(size), &ed.FontSurface); }
+  Cells Grid(int rows) const {
+    Cells c(static_cast<size_t>(rows + 1));
+    for (int y = 0; y <= rows; ++y)
+      for (int x = 0; x <= ed.CharWidth; ++x) c[static_cast<size_t>(y)].push_back(s.DesignData.GetOr0(x, y));
+    return c;
+  }
+  bool AnyInk() const {
+    for (int y = 0; y <= s.DesignData.HighY(); ++y)
+      for (int x = 0; x <= s.DesignData.HighX(); ++x)
+        if (s.DesignData.Get(x, y) != 0) return true;
+    return false;
+  }
+};
+
+TEST(GetPointColor, TellsInkFromPaper) {
+  QImage img(4, 1, QImage::Format_ARGB32);
+  img.setPixel(0, 0, qRgb(255, 255, 255));
+  img.setPixel(1, 0, qRgb(250, 250, 250));  // faint grey edge
+  img.setPixel(2, 0, qRgb(10, 20, 30));     // the background colour below
+  img.setPixel(3, 0, qRgba(0, 0, 0, 0));    // transparent: shows the background
+  EXPECT_EQ(editor::GetPointColor(0, 0, img), editor::PaperColor);
+  EXPECT_EQ(editor::GetPointColor(1, 0, img), editor::InkColor);
+  EXPECT_EQ(editor::GetPointColor(2, 0, img), editor::InkColor);
+  EXPECT_EQ(editor::GetPointColor(2, 0, img, qRgb(10, 20, 30)), editor::PaperColor);
+  EXPECT_EQ(editor::GetPointColor(3, 0, img), editor::PaperColor);
+  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 1}, {-32768, 32767}})
+    EXPECT_EQ(editor::GetPointColor(x, y, img), editor::PaperColor) << x << "," << y;
+}
+
+TEST_F(FontImport, NoCurrentCharChangesNothing) {
+  s.CurrentChar = -1;
+  s.CharText[Code] = "A";
+  ed.ReadFromFont();
+  EXPECT_TRUE(ed.UndoList[0].empty());
+  EXPECT_EQ(host.gridRedraws, 0);
+  EXPECT_EQ(ed.CharWidth, 8);
+}
+
+struct SpecialCase {
+  const char* text;
+  int width, height;
+};
+class SpecialTexts : public FontImport, public ::testing::WithParamInterface<SpecialCase> {};
+
+TEST_P(SpecialTexts, GiveBlankGlyphWithoutTouchingTheFont) {
+  host.texts["tlSize"] = "abc";
+  s.DesignData.Set(3, 3, 2);
+  s.DesignData.Set(-5, -5, 4);  // the negative margin survives unless the grid is made anew
+  Import(QString::fromLatin1(GetParam().text));
+  EXPECT_EQ(ed.CharWidth, GetParam().width);
+  EXPECT_EQ(ed.CharHeight, GetParam().height);
+  EXPECT_EQ(s.DesignData.Get(3, 3), 0);
+  EXPECT_EQ(s.DesignData.Get(-5, -5), 4);
+  EXPECT_EQ(ed.FontSurface, editor::DesignEditor::MakeFontSurface());
+  EXPECT_EQ(host.gridRedraws, 1);
+}
+INSTANTIATE_TEST_SUITE_P(, SpecialTexts, ::testing::Values(SpecialCase{"|+|", 32, 16}, SpecialCase{"", 10, 16}));
+
+TEST_F(FontImport, OneLetterTakesItsAdvanceWidthAndKeepsTheHeight) {
+  ed.CharHeight = 12;
+  Import("W");
+  EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics().horizontalAdvance("W")));
+  EXPECT_GT(ed.CharWidth, 10);
+  EXPECT_EQ(ed.CharHeight, 12);
+  EXPECT_EQ(s.MaxWidth, 32);
+  EXPECT_EQ(s.MaxHeight, 16);
+  EXPECT_FALSE(s.FontModified);
+  EXPECT_EQ(host.texts["tlWidth"], QString::number(ed.CharWidth));
+}
+
+TEST_F(FontImport, EveryNonWhitePixelBecomesInkGreyEdgesIncluded) {
+  s.CurrentColor = 7;
+  Import("Ag");
+  const int last = platform::RoundToInt32(Metrics().height());
+  int grey = 0, ink = 0;
+  for (int x = 0; x <= ed.CharWidth; ++x) {
+    for (int y = 0; y <= last; ++y) {
+      const QRgb p = ed.FontSurface.pixel(x, y) & 0xFFFFFF;
+      if (p != 0xFFFFFF && p != 0) ++grey;
+      if (p != 0xFFFFFF) ++ink;
+      EXPECT_EQ(s.DesignData.Get(x, y), p == 0xFFFFFF ? 0 : 7) << x << "," << y;
+    }
+  }
+  EXPECT_GT(grey, 0);  // the text is smoothed
+  EXPECT_GT(ink, grey);
+}
+
+struct ShiftCase {
+  const char* text;
+  double shift;
+};
+class Shifts : public FontImport, public ::testing::WithParamInterface<ShiftCase> {};
+
+TEST_P(Shifts, MoveTheSampledRows) {
+  Import("Ég");
+  const int last0 = platform::RoundToInt32(Metrics().height());
+  ASSERT_LE(last0 + 2, s.DesignData.HighY());
+  const Cells ref = Grid(last0);
+  Import("Ég", QString::fromLatin1(GetParam().text));
+  const double sh = GetParam().shift;
+  const int last = platform::RoundToInt32(Metrics().height() - sh);
+  for (int y = 0; y <= s.DesignData.HighY(); ++y) {
+    const int py = static_cast<int>(platform::RoundHalfEven(y - sh));
+    for (int x = 0; x <= ed.CharWidth; ++x) {
+      const uint8_t want = (y <= last && py >= 0 && py <= last0) ? ref[size_t(py)][size_t(x)] : 0;
+      ASSERT_EQ(s.DesignData.Get(x, y), want) << "shift " << sh << " at " << x << "," << y;
+    }
+  }
+}
+INSTANTIATE_TEST_SUITE_P(, Shifts,
+                         ::testing::Values(ShiftCase{"2", 2}, ShiftCase{"-2", -2}, ShiftCase{"a2", 0},
+                                           ShiftCase{"1.5", 1.5}));
+
+TEST_F(FontImport, PositiveShiftLeavesTopRowsEmpty) {
+  Import("\u2588", "2");  // a full block inks every row of the text
+  for (int x = 0; x < ed.CharWidth; ++x) {
+    EXPECT_EQ(s.DesignData.Get(x, 0), 0);
+    EXPECT_EQ(s.DesignData.Get(x, 1), 0);
+    EXPECT_EQ(s.DesignData.Get(x, 2), 1);
+  }
+}
+
+TEST_F(FontImport, LongWordAtLargeSizeRaisesMaxWidth) {
+  host.texts["tlSize"] = "48";
+  Import("WWWWWWWW");
+  EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics(48).horizontalAdvance("WWWWWWWW")));
+  EXPECT_GT(ed.CharWidth, 32);
+  EXPECT_EQ(s.MaxWidth, ed.CharWidth);
+  EXPECT_EQ(s.MaxHeight, 16);
+  EXPECT_EQ(s.DesignData.HighX(), s.MaxWidth + 20);
+  EXPECT_TRUE(AnyInk());
+}
+
+TEST_F(FontImport, SavesTheGlyphShownBeforeAsUndoState) {
+  ed.CharWidth = 5;
+  ed.CharHeight = 5;
+  s.DesignData.Set(1, 1, 3);
+  const auto before = doc::CharRecord::Encode(s.DesignData, 5, 5);
+  host.texts["tlSize"] = "48";
+  Import("WWWW");
+  EXPECT_EQ(ed.UndoList[0], *before);
+  EXPECT_TRUE(ed.UndoList[1].empty());
+}
+
+struct OddCase {
+  const char* font;
+  const char* size;
+  const char* shift;
+  bool ink;
+};
+class OddToolbar : public FontImport, public ::testing::WithParamInterface<OddCase> {};
+
+// Sizes that are not a positive number take the toolbar's default 16; unknown fonts
+// are substituted; shifts beyond the 16-bit range are held at its ends.
+TEST_P(OddToolbar, ImportsSafely) {
+  host.texts["tlFont"] = GetParam().font;
+  host.texts["tlSize"] = GetParam().size;
+  Import("W", GetParam().shift);
+  EXPECT_GT(ed.CharWidth, 0);
+  EXPECT_EQ(AnyInk(), GetParam().ink);
+  if (QString(GetParam().font) == "DejaVu Sans") {
+    EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics(16).horizontalAdvance("W")));
+  }
+}
+INSTANTIATE_TEST_SUITE_P(, OddToolbar,
+                         ::testing::Values(OddCase{"DejaVu Sans", "abc", "0", true},
+                                           OddCase{"DejaVu Sans", "-3", "0", true},
+                                           OddCase{"DejaVu Sans", "", "0", true},
+                                           OddCase{"No Such Font Here", "16", "0", true},
+                                           OddCase{"DejaVu Sans", "16", "99999", false},
+                                           OddCase{"DejaVu Sans", "16", "-99999", false}));
+
+struct DirectionCase {
+  const char16_t* text;
+  bool rightToLeft;
+};
+class Directions : public FontImport, public ::testing::WithParamInterface<DirectionCase> {};
+
+// The tall first letter (alef, or a capital) lies at the right end when the text
+// runs right to left; the drawing starts at x = 0 either way.
+TEST_P(Directions, LayOutRightToLeftWhenMarkedOrArabic) {
+  ed.CharHeight = 30;
+  s.MaxHeight = 30;
+  doc::ReDimDesignData(s);
+  Import(QString::fromUtf16(GetParam().text));
+  int minX = 1 << 20, maxX = -1, topRow = 1 << 20;
+  for (int y = 0; y < 768; ++y)
+    for (int x = 0; x < 1024; ++x)
+      if (ed.FontSurface.pixel(x, y) != qRgb(255, 255, 255)) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        topRow = std::min(topRow, y);
+      }
+  ASSERT_GE(maxX, 0);
+  EXPECT_LE(minX, 3);
+  EXPECT_LE(maxX, ed.CharWidth);
+  long topInkX = 0, topInk = 0;
+  for (int x = 0; x <= ed.CharWidth; ++x)
+    if (s.DesignData.Get(x, topRow) != 0) topInkX += x, ++topInk;
+  ASSERT_GT(topInk, 0);
+  const bool onRight = topInkX / topInk > ed.CharWidth / 2;
+  EXPECT_EQ(onRight, GetParam().rightToLeft);
+}
+INSTANTIATE_TEST_SUITE_P(, Directions,
+                         ::testing::Values(DirectionCase{u"\u0627\u0628\u0628\u0628\u200F", true},
+                                           DirectionCase{u"\u0627\u0628\u0628\u0628", true},
+                                           DirectionCase{u"A\u0628\u0628\u0628\u200F", true},
+                                           DirectionCase{u"A\u0628\u0628\u0628", false}));
+
+}  // namespace
