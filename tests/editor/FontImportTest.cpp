@@ -74,9 +74,9 @@ struct SpecialCase {
   const char* text;
   int width, height;
 };
-class SpecialTexts : public FontImport, public ::testing::WithParamInterface<SpecialCase> {};
+class FontImportSpecialTexts : public FontImport, public ::testing::WithParamInterface<SpecialCase> {};
 
-TEST_P(SpecialTexts, GiveBlankGlyphWithoutTouchingTheFont) {
+TEST_P(FontImportSpecialTexts, GiveBlankGlyphWithoutTouchingTheFont) {
   host.texts["tlSize"] = "abc";
   s.DesignData.Set(3, 3, 2);
   s.DesignData.Set(-5, -5, 4);  // the negative margin survives unless the grid is made anew
@@ -88,7 +88,7 @@ TEST_P(SpecialTexts, GiveBlankGlyphWithoutTouchingTheFont) {
   EXPECT_EQ(ed.FontSurface, editor::DesignEditor::MakeFontSurface());
   EXPECT_EQ(host.gridRedraws, 1);
 }
-INSTANTIATE_TEST_SUITE_P(, SpecialTexts, ::testing::Values(SpecialCase{"|+|", 32, 16}, SpecialCase{"", 10, 16}));
+INSTANTIATE_TEST_SUITE_P(, FontImportSpecialTexts, ::testing::Values(SpecialCase{"|+|", 32, 16}, SpecialCase{"", 10, 16}));
 
 TEST_F(FontImport, OneLetterTakesItsAdvanceWidthAndKeepsTheHeight) {
   ed.CharHeight = 12;
@@ -123,9 +123,9 @@ struct ShiftCase {
   const char* text;
   double shift;
 };
-class Shifts : public FontImport, public ::testing::WithParamInterface<ShiftCase> {};
+class FontImportShifts : public FontImport, public ::testing::WithParamInterface<ShiftCase> {};
 
-TEST_P(Shifts, MoveTheSampledRows) {
+TEST_P(FontImportShifts, MoveTheSampledRows) {
   Import("Ég");
   const int last0 = platform::RoundToInt32(Metrics().height());
   ASSERT_LE(last0 + 2, s.DesignData.HighY());
@@ -141,7 +141,7 @@ TEST_P(Shifts, MoveTheSampledRows) {
     }
   }
 }
-INSTANTIATE_TEST_SUITE_P(, Shifts,
+INSTANTIATE_TEST_SUITE_P(, FontImportShifts,
                          ::testing::Values(ShiftCase{"2", 2}, ShiftCase{"-2", -2}, ShiftCase{"a2", 0},
                                            ShiftCase{"1.5", 1.5}));
 
@@ -165,15 +165,41 @@ TEST_F(FontImport, LongWordAtLargeSizeRaisesMaxWidth) {
   EXPECT_TRUE(AnyInk());
 }
 
-TEST_F(FontImport, SavesTheGlyphShownBeforeAsUndoState) {
+TEST_F(FontImport, UndoBringsBackTheGlyphButNotTheRaisedMaxima) {
   ed.CharWidth = 5;
   ed.CharHeight = 5;
   s.DesignData.Set(1, 1, 3);
-  const auto before = doc::CharRecord::Encode(s.DesignData, 5, 5);
   host.texts["tlSize"] = "48";
   Import("WWWW");
-  EXPECT_EQ(ed.UndoList[0], *before);
-  EXPECT_TRUE(ed.UndoList[1].empty());
+  const int raised = s.MaxWidth;
+  ASSERT_GT(raised, 32);
+  ed.Undo();
+  EXPECT_EQ(ed.CharWidth, 5);
+  EXPECT_EQ(ed.CharHeight, 5);
+  EXPECT_EQ(s.DesignData.Get(1, 1), 3);
+  EXPECT_EQ(s.DesignData.Get(0, 0), 0);
+  EXPECT_EQ(s.MaxWidth, raised);
+}
+
+// A code without data is imported the first time it is visited; its stored
+// record is loaded, not imported again, on the way back.
+TEST_F(FontImport, VisitingACodeWithoutDataImportsItOnce) {
+  s.CurrentChar = -1;
+  s.CharText[66] = "B";
+  s.CharText[67] = "C";
+  host.selected = 66;
+  ed.DrawFont();
+  EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics().horizontalAdvance("B")));
+  ASSERT_TRUE(AnyInk());
+  host.selected = 67;
+  ed.DrawFont();
+  const std::string storedB = s.FontData[66];
+  ASSERT_FALSE(storedB.empty());
+  s.CharText[66] = "|+|";  // would import a blank full-size glyph
+  host.selected = 66;
+  ed.DrawFont();
+  EXPECT_TRUE(AnyInk());
+  EXPECT_EQ(doc::CharRecord::Encode(s.DesignData, ed.CharWidth, ed.CharHeight), storedB);
 }
 
 struct OddCase {
@@ -182,11 +208,11 @@ struct OddCase {
   const char* shift;
   bool ink;
 };
-class OddToolbar : public FontImport, public ::testing::WithParamInterface<OddCase> {};
+class FontImportOddToolbar : public FontImport, public ::testing::WithParamInterface<OddCase> {};
 
 // Sizes that are not a positive number take the toolbar's default 16; unknown fonts
 // are substituted; shifts beyond the 16-bit range are held at its ends.
-TEST_P(OddToolbar, ImportsSafely) {
+TEST_P(FontImportOddToolbar, ImportsSafely) {
   host.texts["tlFont"] = GetParam().font;
   host.texts["tlSize"] = GetParam().size;
   Import("W", GetParam().shift);
@@ -196,7 +222,7 @@ TEST_P(OddToolbar, ImportsSafely) {
     EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics(16).horizontalAdvance("W")));
   }
 }
-INSTANTIATE_TEST_SUITE_P(, OddToolbar,
+INSTANTIATE_TEST_SUITE_P(, FontImportOddToolbar,
                          ::testing::Values(OddCase{"DejaVu Sans", "abc", "0", true},
                                            OddCase{"DejaVu Sans", "-3", "0", true},
                                            OddCase{"DejaVu Sans", "", "0", true},
@@ -208,11 +234,11 @@ struct DirectionCase {
   const char16_t* text;
   bool rightToLeft;
 };
-class Directions : public FontImport, public ::testing::WithParamInterface<DirectionCase> {};
+class FontImportDirections : public FontImport, public ::testing::WithParamInterface<DirectionCase> {};
 
 // The tall first letter (alef, or a capital) lies at the right end when the text
 // runs right to left; the drawing starts at x = 0 either way.
-TEST_P(Directions, LayOutRightToLeftWhenMarkedOrArabic) {
+TEST_P(FontImportDirections, LayOutRightToLeftWhenMarkedOrArabic) {
   ed.CharHeight = 30;
   s.MaxHeight = 30;
   doc::ReDimDesignData(s);
@@ -235,7 +261,7 @@ TEST_P(Directions, LayOutRightToLeftWhenMarkedOrArabic) {
   const bool onRight = topInkX / topInk > ed.CharWidth / 2;
   EXPECT_EQ(onRight, GetParam().rightToLeft);
 }
-INSTANTIATE_TEST_SUITE_P(, Directions,
+INSTANTIATE_TEST_SUITE_P(, FontImportDirections,
                          ::testing::Values(DirectionCase{u"\u0627\u0628\u0628\u0628\u200F", true},
                                            DirectionCase{u"\u0627\u0628\u0628\u0628", true},
                                            DirectionCase{u"A\u0628\u0628\u0628\u200F", true},
