@@ -1,0 +1,116 @@
+#include "document/FileCommands.h"
+
+#include "document/NftFile.h"
+#include "document/ShowMessage.h"
+
+namespace doc {
+
+namespace {
+
+const QString kBadFile = QStringLiteral("Bad Font File or your font file was damaged.");
+
+// Writes the font to path; on success it becomes the font's file. A failure is
+// reported and changes nothing: the old file, FontFileName and FontModified stay.
+bool WriteFont(ModConst& s, FileCommandsHost& host, const QString& path) {
+  const auto error = NftFile::WriteFile(path, NftFile::Build(s, host.CharListName()));
+  if (error) {
+    ShowMessage(*error, QStringLiteral("Save File"), 0);
+    return false;
+  }
+  s.FontFileName = path;
+  s.FontModified = false;
+  host.SetFileNameCaption(s.FontFileName);
+  return true;
+}
+
+}  // namespace
+
+bool SaveProject(ModConst& s, FileCommandsHost& host) {
+  host.SaveFontData();
+  if (s.FontFileName.isEmpty()) return SaveProjectAs(s, host);
+  return WriteFont(s, host, s.FontFileName);
+}
+
+bool SaveProjectAs(ModConst& s, FileCommandsHost& host) {
+  host.SaveFontData();
+  const auto path = host.ChooseFile(QStringLiteral("Save File..."));
+  if (!path) return false;
+  return WriteFont(s, host, *path);
+}
+
+void OpenProject(ModConst& s, FileCommandsHost& host) {
+  // Opening replaces the font, so unsaved work is offered for saving first.
+  if (!ConfirmSaveProject(s, host)) return;
+  const auto path = host.ChooseFile(QStringLiteral("Open File..."));
+  if (!path) return;
+  NftFile::ReadResult r = NftFile::Read(*path, s.FontData.size());
+  switch (r.status) {
+    case NftFile::ReadStatus::Ok:
+      break;
+    case NftFile::ReadStatus::BadMagic:
+      ShowMessage(kBadFile, QString(), 0);
+      return;
+    case NftFile::ReadStatus::Damaged:
+      ShowMessage(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error);
+      return;
+    case NftFile::ReadStatus::CannotOpen:
+      ShowMessage(r.error, QStringLiteral("Open File"), 0);
+      return;
+  }
+  NftFile::Apply(std::move(r.content), s);
+  s.FontFileName = *path;
+  s.FontModified = false;
+  // No glyph is current, so the switch below stores nothing of the old grid.
+  s.CurrentChar = -1;
+  host.RefreshCharIcons(-1);
+  const bool listed = host.SelectFirstListItem();
+  ReDimDesignData(s);
+  if (listed) {
+    host.DrawFont();
+  } else {
+    host.DrawAll();  // no list to pick a glyph from: show the empty grid
+  }
+  host.SetFileNameCaption(s.FontFileName);
+}
+
+void NewProject(ModConst& s, FileCommandsHost& host) {
+  if (!ConfirmSaveProject(s, host)) return;
+  // No glyph is current, so the next store cannot carry the old glyph's code
+  // into the new font.
+  s.CurrentChar = -1;
+  s.FontData.assign(GlyphCount, std::string());
+  ClearDesignData(s);
+  host.SelectFirstListItem();
+  host.DrawAll();
+  s.MaxHeight = 24;
+  s.MaxWidth = 32;
+  s.DefaultHeight = 16;
+  s.DefaultWidth = 8;
+  host.ShowFontSettings();
+  // Its Cancel leaves the grid at the old maximum; make it cover the new one.
+  if (s.DesignData.HighX() != s.MaxWidth + DesignGrid::Margin ||
+      s.DesignData.HighY() != s.MaxHeight + DesignGrid::Margin) {
+    ReDimDesignData(s);
+    host.DrawAll();
+  }
+  s.FontFileName.clear();
+  host.RefreshCharIcons(-1);
+  host.SetFileNameCaption(QString());
+}
+
+bool ConfirmSaveProject(ModConst& s, FileCommandsHost& host) {
+  host.SaveFontData();
+  if (!s.FontModified) return true;
+  const int answer = ShowMessage(QStringLiteral("Project Changed.\r\nDo you want to save?"),
+                                 QStringLiteral("Project Change"), 3);
+  switch (answer) {
+    case 2:  // "No"
+      return true;
+    case 3:  // "Yes": go on only when the font is really saved
+      return SaveProject(s, host);
+    default:  // "Cancel" or the window closed
+      return false;
+  }
+}
+
+}  // namespace doc

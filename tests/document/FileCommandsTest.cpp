@@ -1,0 +1,291 @@
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "document/FileCommands.h"
+#include "document/NftFile.h"
+#include "platform/MessageDialog.h"
+#include "platform/Modal.h"
+
+using namespace doc;
+using platform::ScopedModalScript;
+
+namespace {
+
+// The main window as the file commands see it, over a real editor.
+class FakeFileHost : public FileCommandsHost {
+ public:
+  explicit FakeFileHost(testsupport::EditorFixture& f) : f_(f) {}
+  std::deque<std::optional<QString>> chooserAnswers;
+  std::vector<QString> chooserCaptions;
+  std::vector<QString> captions;  // tlFileName
+  std::vector<int> refreshed;
+  std::function<void()> settings = [] {};
+  QString listName = QStringLiteral("Persian");
+  int settingsShown = 0;
+  int drawFonts = 0;
+
+  void SaveFontData() override { f_.ed.SaveFontData(); }
+  void DrawFont() override {
+    ++drawFonts;
+    f_.ed.DrawFont();
+  }
+  void DrawAll() override { f_.ed.DrawAll(); }
+  void RefreshCharIcons(int code) override { refreshed.push_back(code); }
+  bool SelectFirstListItem() override {
+    if (f_.host.itemCount == 0) return false;
+    f_.host.selected = 0;
+    return true;
+  }
+  void ShowFontSettings() override {
+    ++settingsShown;
+    settings();
+  }
+  void SetFileNameCaption(const QString& path) override { captions.push_back(path); }
+  QString CharListName() override { return listName; }
+  std::optional<QString> ChooseFile(const QString& caption) override {
+    chooserCaptions.push_back(caption);
+    if (chooserAnswers.empty()) {
+      ADD_FAILURE() << "unexpected file chooser";
+      return std::nullopt;
+    }
+    auto a = chooserAnswers.front();
+    chooserAnswers.pop_front();
+    return a;
+  }
+
+ private:
+  testsupport::EditorFixture& f_;
+};
+
+// One scripted message: checks its text and presses a button.
+platform::Modal::Answer Message(QString* shown, int press) {
+  return [shown, press](QDialog& d) {
+    auto& box = static_cast<platform::MessageDialog&>(d);
+    if (shown) *shown = box.Prompt;
+    box.Press(press);
+    return d.result();
+  };
+}
+
+struct FileCommandsTest : ::testing::Test {
+  testsupport::EditorFixture f;
+  FakeFileHost host{f};
+  QTemporaryDir dir;
+  ModConst& s = f.s;
+
+  QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+  // Glyph 65 drawn and current, the font changed.
+  void EditGlyph() {
+    f.host.selected = 65;
+    f.ed.DrawFont();
+    s.DesignData.Set(1, 1, 5);
+    f.ed.SaveFontData();
+    ASSERT_TRUE(s.FontModified);
+  }
+  void WriteBytes(const QString& path, const QByteArray& b) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(b);
+  }
+};
+
+TEST_F(FileCommandsTest, SaveWithoutNameAsksThenWritesAndClearsModified) {
+  EditGlyph();
+  host.chooserAnswers = {Path("a.nft")};
+  EXPECT_TRUE(SaveProject(s, host));
+  EXPECT_EQ(host.chooserCaptions, std::vector<QString>{"Save File..."});
+  EXPECT_EQ(s.FontFileName, Path("a.nft"));
+  EXPECT_FALSE(s.FontModified);
+  EXPECT_EQ(host.captions.back(), Path("a.nft"));
+  const auto r = NftFile::Read(Path("a.nft"));
+  ASSERT_EQ(r.status, NftFile::ReadStatus::Ok);
+  EXPECT_EQ(r.content.FontData, s.FontData);
+  EXPECT_EQ(r.content.FontData[65][4 + 1 * 10 + 1], 5);  // the glyph on screen is saved
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAsWritesNothing) {
+  EditGlyph();
+  host.chooserAnswers = {std::nullopt};
+  EXPECT_FALSE(SaveProject(s, host));
+  EXPECT_TRUE(s.FontModified);
+  EXPECT_TRUE(s.FontFileName.isEmpty());
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(FileCommandsTest, FailedWriteIsReportedAndKeepsNameAndModified) {
+  WriteBytes(Path("plain"), "x");
+  s.FontFileName = Path("plain") + "/old.nft";  // parent is a regular file
+  EditGlyph();
+  QString shown;
+  {
+    ScopedModalScript script({Message(&shown, 1)});
+    EXPECT_FALSE(SaveProject(s, host));
+    EXPECT_EQ(script.Shown(), 1);
+  }
+  EXPECT_TRUE(shown.contains(s.FontFileName)) << shown.toStdString();
+  EXPECT_TRUE(s.FontModified);
+  // Save As to an unwritable place keeps the old name too.
+  s.FontFileName = Path("keep.nft");
+  host.chooserAnswers = {Path("nofolder") + "/new.nft"};
+  {
+    ScopedModalScript script({Message(&shown, 1)});
+    EXPECT_FALSE(SaveProjectAs(s, host));
+  }
+  EXPECT_EQ(s.FontFileName, Path("keep.nft"));
+  EXPECT_TRUE(s.FontModified);
+  EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(FileCommandsTest, OpenLoadsFontAndShowsGlyphZero) {
+  // A font on disk with glyph 0 and a different header.
+  ModConst other;
+  InitDefaults(other);
+  other.MaxWidth = 40;
+  other.MaxHeight = 30;
+  other.AuthorName = FixedAuthorField("Ann");
+  other.FontData[0] = std::string("\0\x03\0\x02", 4) + std::string(6, '\x02');
+  WriteBytes(Path("f.nft"), NftFile::Build(other, "x"));
+
+  host.chooserAnswers = {Path("f.nft")};
+  OpenProject(s, host);
+  EXPECT_EQ(host.chooserCaptions, std::vector<QString>{"Open File..."});
+  EXPECT_EQ(s.FontData, other.FontData);
+  EXPECT_EQ(s.MaxWidth, 40);
+  EXPECT_EQ(s.DesignData.HighX(), 60);
+  EXPECT_EQ(s.AuthorName, other.AuthorName);
+  EXPECT_EQ(s.CurrentChar, 0);
+  EXPECT_EQ(f.ed.CharWidth, 3);
+  EXPECT_EQ(s.DesignData.Get(2, 1), 2);
+  EXPECT_FALSE(s.FontModified);
+  EXPECT_EQ(s.FontFileName, Path("f.nft"));
+  EXPECT_EQ(host.refreshed.back(), -1);
+  EXPECT_EQ(host.captions.back(), Path("f.nft"));
+}
+
+// A file that fails to open or fails the check: reported, and font, header, file
+// name, modified flag and the editor are exactly as before.
+TEST_F(FileCommandsTest, RejectedFileChangesNothing) {
+  EditGlyph();
+  s.FontFileName = Path("mine.nft");
+  ModConst good;
+  InitDefaults(good);
+  good.FontData[3] = std::string("\0\x02\0\x02", 4) + std::string(4, '\x01');
+  const QByteArray bytes = NftFile::Build(good, "x");
+  QByteArray badMagic = bytes;
+  badMagic[0] = 'X';
+  QByteArray badRecord = bytes;
+  badRecord[999 + 3 * 2] = 7;
+  WriteBytes(Path("magic.nft"), badMagic);
+  WriteBytes(Path("cut.nft"), bytes.left(1500));
+  WriteBytes(Path("record.nft"), badRecord);
+  QDir(dir.path()).mkdir("folder.nft");
+
+  const struct {
+    const char* file;
+    const char* expect;
+  } cases[] = {{"magic.nft", "Bad Font File or your font file was damaged."},
+               {"cut.nft", "Bad Font File or your font file was damaged.\r\n"},
+               {"record.nft", "Bad Font File or your font file was damaged.\r\n"},
+               {"folder.nft", "folder.nft"},
+               {"missing.nft", "missing.nft"}};
+  const auto fontBefore = s.FontData;
+  const auto gridBefore = s.DesignData.Get(1, 1);
+  for (const auto& c : cases) {
+    host.chooserAnswers = {Path(c.file)};
+    QString shown;
+    // The save prompt ("No"), then the report.
+    ScopedModalScript script({Message(nullptr, 2), Message(&shown, 1)});
+    OpenProject(s, host);
+    EXPECT_EQ(script.Remaining(), 0u) << c.file;
+    EXPECT_TRUE(shown.contains(c.expect)) << c.file << ": " << shown.toStdString();
+    EXPECT_EQ(s.FontData, fontBefore) << c.file;
+    EXPECT_EQ(s.MaxWidth, 32);
+    EXPECT_EQ(s.FontFileName, Path("mine.nft")) << c.file;
+    EXPECT_EQ(s.CurrentChar, 65);
+    EXPECT_EQ(s.DesignData.Get(1, 1), gridBefore);
+    EXPECT_TRUE(s.FontModified);
+    EXPECT_TRUE(host.captions.empty());
+    EXPECT_FALSE(QFile::exists(Path("missing.nft")));
+  }
+}
+
+TEST_F(FileCommandsTest, SavePromptOnlyWhenChangedAndItsAnswers) {
+  {
+    ScopedModalScript script;
+    EXPECT_TRUE(ConfirmSaveProject(s, host));  // unchanged: no question
+    EXPECT_EQ(script.Shown(), 0);
+  }
+  EditGlyph();
+  QString shown;
+  {
+    ScopedModalScript script({Message(&shown, 1)});  // Cancel
+    EXPECT_FALSE(ConfirmSaveProject(s, host));
+  }
+  EXPECT_EQ(shown, "Project Changed.\r\nDo you want to save?");
+  {
+    ScopedModalScript script({Message(nullptr, 2)});  // No
+    EXPECT_TRUE(ConfirmSaveProject(s, host));
+    EXPECT_TRUE(s.FontModified);
+  }
+  {
+    // Yes, then the chooser is cancelled: nothing saved, so the close must not go on.
+    host.chooserAnswers = {std::nullopt};
+    ScopedModalScript script({Message(nullptr, 3)});
+    EXPECT_FALSE(ConfirmSaveProject(s, host));
+    EXPECT_TRUE(s.FontModified);
+  }
+  {
+    host.chooserAnswers = {Path("y.nft")};
+    ScopedModalScript script({Message(nullptr, 3)});
+    EXPECT_TRUE(ConfirmSaveProject(s, host));
+    EXPECT_FALSE(s.FontModified);
+    EXPECT_TRUE(QFile::exists(Path("y.nft")));
+  }
+}
+
+TEST_F(FileCommandsTest, OpenAsksFirstAndCancelStops) {
+  EditGlyph();
+  ScopedModalScript script({Message(nullptr, 1)});
+  OpenProject(s, host);  // no chooser expected
+  EXPECT_TRUE(host.chooserCaptions.empty());
+  EXPECT_TRUE(s.FontModified);
+}
+
+TEST_F(FileCommandsTest, NewEmptiesFontWithoutCarryingTheOldGlyph) {
+  EditGlyph();
+  s.AuthorName = FixedAuthorField("Kept");
+  s.FontFileName = Path("old.nft");
+  ScopedModalScript script({Message(nullptr, 2)});  // do not save
+  NewProject(s, host);                              // settings dialog cancelled
+  EXPECT_EQ(host.settingsShown, 1);
+  EXPECT_EQ(s.CurrentChar, -1);
+  EXPECT_EQ(s.MaxWidth, 32);
+  EXPECT_EQ(s.MaxHeight, 24);
+  EXPECT_EQ(s.DefaultWidth, 8);
+  EXPECT_EQ(s.DefaultHeight, 16);
+  EXPECT_EQ(s.DesignData.HighY(), 44);  // the grid covers the new maximum
+  EXPECT_TRUE(s.FontFileName.isEmpty());
+  EXPECT_EQ(host.captions.back(), QString());
+  EXPECT_EQ(host.refreshed.back(), -1);
+  EXPECT_TRUE(s.FontModified);
+  EXPECT_EQ(s.AuthorName, FixedAuthorField("Kept"));
+  f.ed.SaveFontData();  // the next store writes nothing into the new font
+  for (const auto& r : s.FontData) EXPECT_TRUE(r.empty());
+}
+
+TEST_F(FileCommandsTest, WithoutListOpenShowsEmptyGridAndNoGlyph) {
+  f.host.itemCount = 0;
+  WriteBytes(Path("f.nft"), NftFile::Build(s, "x"));
+  host.chooserAnswers = {Path("f.nft")};
+  OpenProject(s, host);
+  EXPECT_EQ(host.drawFonts, 0);
+  EXPECT_EQ(s.CurrentChar, -1);
+  EXPECT_EQ(s.FontFileName, Path("f.nft"));
+}
+
+}  // namespace
