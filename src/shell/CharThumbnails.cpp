@@ -1,0 +1,88 @@
+#include "shell/CharThumbnails.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "platform/Numbers.h"
+
+namespace shell {
+
+namespace {
+
+bool IsDirect32(QImage::Format f) {
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// A raster we can write 32-bit pixels into, at least 47 x 47.
+void PrepareRaster(QImage& picture) {
+  if (picture.width() < ThumbnailSide || picture.height() < ThumbnailSide) {
+    picture = QImage(std::max(picture.width(), ThumbnailSide), std::max(picture.height(), ThumbnailSide),
+                     QImage::Format_RGB32);
+  } else if (!IsDirect32(picture.format())) {
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+  }
+}
+
+}  // namespace
+
+ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 16>& colors, QImage& picture) {
+  PrepareRaster(picture);
+  picture.fill(qRgb(255, 255, 255));
+  if (record.size() < 4) return {};
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(record[i]); };
+  const int w = byte(0) * 255 + byte(1);
+  const int h = byte(2) * 255 + byte(3);
+  // A zero side gives no step to sample with; a short record is damaged throughout.
+  if (w == 0 || h == 0 || record.size() < 4 + static_cast<size_t>(w) * static_cast<size_t>(h)) return {};
+
+  const unsigned char* cells = reinterpret_cast<const unsigned char*>(record.data()) + 4;
+  const double s = std::max(w / 47.0, h / 47.0);
+  const int maxX = std::min(picture.width(), ThumbnailSide + 1);
+  const int maxY = std::min(picture.height(), ThumbnailSide + 1);
+  ThumbnailExtent extent;
+  // Running sums of the step, as the sampling has always been done; the extra
+  // column x = W and row y = H read as empty.
+  int py = 0;
+  for (double fy = 0; fy <= h && py < maxY; fy += s, ++py) {
+    const int y = static_cast<int>(platform::RoundHalfEven(fy));
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(py));
+    int px = 0;
+    for (double fx = 0; fx <= w && px < maxX; fx += s, ++px) {
+      const int x = static_cast<int>(platform::RoundHalfEven(fx));
+      if (x >= w || y >= h) continue;
+      const unsigned char cell = cells[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)];
+      if (cell == 0) continue;
+      line[px] = (cell < colors.size() ? colors[cell] : qRgb(0, 0, 0)) | 0xff000000u;
+    }
+    extent.width = std::max(extent.width, std::min(px, ThumbnailSide));
+  }
+  extent.height = std::min(py, ThumbnailSide);
+  return extent;
+}
+
+QImage ThumbnailImage(const std::string& record, const std::array<QRgb, 16>& colors) {
+  QImage picture(ThumbnailSide, ThumbnailSide, QImage::Format_RGB32);
+  DrawThumbnail(record, colors, picture);
+  return picture;
+}
+
+QImage MakeEmptyIcon() {
+  QImage icon(EmptyIconSide, EmptyIconSide, QImage::Format_RGB32);
+  icon.fill(qRgb(255, 255, 255));
+  QPainter p(&icon);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  // Drawn as strokes rather than text, so it looks the same whatever fonts are installed.
+  QPainterPath a;
+  a.moveTo(11, 40);
+  a.lineTo(24, 8);
+  a.lineTo(37, 40);
+  a.moveTo(16.5, 29);
+  a.lineTo(31.5, 29);
+  QPen pen(QColor(192, 192, 192), 5.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  p.strokePath(a, pen);
+  p.end();
+  return icon;
+}
+
+}  // namespace shell
