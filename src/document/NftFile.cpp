@@ -10,14 +10,14 @@
 #include <unistd.h>
 
 #include "document/CharRecord.h"
+#include "platform/CodePage.h"
 
 namespace doc::NftFile {
 
 namespace {
 
-// Until the shared code-page conversion lands: one byte per character, Latin-1.
-QByteArray ToAnsi(const QString& s) { return s.toLatin1(); }
-QString FromAnsi(const QByteArray& b) { return QString::fromLatin1(b); }
+using platform::FromAnsi;
+using platform::ToAnsi;
 
 void PutInt32(QByteArray& out, int offset, int32_t v) {
   const auto u = static_cast<uint32_t>(v);

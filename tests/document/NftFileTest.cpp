@@ -169,3 +169,20 @@ TEST_F(NftFixture, WriteFailureNamesPathAndReasonAndKeepsOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NftText, ListNameAndAuthorsTravelInTheArabicCodePage) {
+  ModConst s;
+  InitDefaults(s);
+  const QString arabic = QString::fromUtf8("\u0641\u0627\u0631\u0633\u064A");
+  s.AuthorName = FixedAuthorField(arabic);
+  const QByteArray b = NftFile::Build(s, arabic);
+  EXPECT_EQ(b.mid(103, 5), QByteArray("\xDD\xC7\xD1\xD3\xED", 5));
+  EXPECT_EQ(b.mid(149, 5), b.mid(103, 5));
+  const auto r = NftFile::Parse(b);
+  ASSERT_EQ(r.status, NftFile::ReadStatus::Ok);
+  EXPECT_EQ(r.content.header.Author[0], s.AuthorName);
+}
+
+}  // namespace
