@@ -19,7 +19,9 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace platform {
 
@@ -239,8 +241,6 @@ void ToolBarControl::Build(QMainWindow& window, const ToolBarLayout& layout) {
         band->toolBar_ = new QToolBar(bl.caption, &window);
         band->toolBar_->setObjectName(bl.key);
         band->toolBar_->setIconSize(QSize(16, 16));
-        if (bl.newRow) window.addToolBarBreak(Qt::TopToolBarArea);
-        window.addToolBar(Qt::TopToolBarArea, band->toolBar_);
         break;
       case BandKind::DockedPanel:
         band->dock_ = new QDockWidget(bl.caption, &window);
@@ -261,6 +261,8 @@ void ToolBarControl::Build(QMainWindow& window, const ToolBarLayout& layout) {
     bands_.byKey_.insert(bl.key, band.get());
     ownedBands_.push_back(std::move(band));
   }
+
+  PlaceToolBars(window, layout);
 
   for (const BandLayout& bl : layout.bands) {
     BarBand& band = bands_.Item(bl.key);
@@ -286,6 +288,23 @@ void ToolBarControl::Build(QMainWindow& window, const ToolBarLayout& layout) {
     clockTimer_ = new QTimer(this);
     connect(clockTimer_, &QTimer::timeout, this, &ToolBarControl::TickClocks);
     clockTimer_->start(1000);
+  }
+}
+
+void ToolBarControl::PlaceToolBars(QMainWindow& window, const ToolBarLayout& layout) {
+  std::vector<const BandLayout*> bars;
+  for (const BandLayout& bl : layout.bands)
+    if (bl.kind == BandKind::ToolBar) bars.push_back(&bl);
+  std::stable_sort(bars.begin(), bars.end(), [](const BandLayout* a, const BandLayout* b) {
+    return std::pair(int(a->area), a->row) < std::pair(int(b->area), b->row);
+  });
+  const BandLayout* previous = nullptr;
+  for (const BandLayout* bl : bars) {
+    if (previous && previous->area == bl->area && previous->row != bl->row) window.addToolBarBreak(bl->area);
+    if (bl->area == Qt::LeftToolBarArea || bl->area == Qt::RightToolBarArea)
+      bands_.Item(bl->key).toolBar_->setOrientation(Qt::Vertical);
+    window.addToolBar(bl->area, bands_.Item(bl->key).toolBar_);
+    previous = bl;
   }
 }
 

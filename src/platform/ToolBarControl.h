@@ -63,7 +63,10 @@ struct BandLayout {
   QString caption{};
   BandKind kind = BandKind::ToolBar;
   std::vector<ToolLayout> tools{};
-  bool newRow = false;  // toolbar: starts a new row of toolbars
+  // Toolbar placement: the side of the window and the row on that side (0 = next
+  // to the window's edge); toolbars of one row keep their layout order.
+  Qt::ToolBarArea area = Qt::TopToolBarArea;
+  int row = 0;
 };
 
 struct ToolBarLayout {
@@ -216,6 +219,7 @@ class ToolBarControl : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void PlaceToolBars(QMainWindow& window, const ToolBarLayout& layout);
   BarTool* MakeTool(const ToolLayout& layout, BandKind where, const QString& band);
   void MakeBox(BarTool& tool, const ToolLayout& layout);
   void Place(BarBand& band, BarTool& tool, const ToolLayout& layout);

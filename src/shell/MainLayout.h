@@ -1,0 +1,10 @@
+#pragma once
+// The main window's whole menu, toolbar, status bar and panel layout as data,
+// for platform::ToolBarControl::Build. Needs a QApplication (it draws icons).
+#include "platform/ToolBarControl.h"
+
+namespace shell {
+
+platform::ToolBarLayout MainLayout();
+
+}  // namespace shell
