@@ -1,0 +1,70 @@
+#pragma once
+// The docked character-list panel of the main window (picCharList): the list names
+// in cmbList, the 512 glyph codes of the chosen list with their thumbnails in lvChars.
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "document/ModConst.h"
+#include "platform/ListView.h"
+
+class QComboBox;
+class QResizeEvent;
+
+namespace platform {
+class IniFile;
+}
+
+namespace shell {
+
+class CharListPanel : public QWidget {
+  Q_OBJECT
+ public:
+  CharListPanel(doc::ModConst& state, platform::IniFile& ini, const QString& iniPath, QWidget* parent = nullptr);
+
+  QComboBox* cmbList = nullptr;
+  platform::ListView* lvChars = nullptr;
+  platform::ImageList ImageList1;
+
+  // The design window's DrawFont (run by a double click on an item) and DrawAll
+  // (run when Remove empties the glyph on screen).
+  std::function<void()> DesignDrawFont;
+  std::function<void()> DesignDrawAll;
+  // The design window's preview raster, where the thumbnails are drawn; without one
+  // the panel draws on a raster of its own.
+  void SetPreviewPicture(QImage* picture) { preview_ = picture; }
+
+  // Start-up: fills cmbList with the list names and chooses the first one.
+  void ReadListNames();
+
+  void cmbList_Click();
+  void lvChars_DblClick();
+  void picCharList_Resize();
+
+  // Thumbnails of one glyph code, or of all 512 with -1.
+  void RefreshCharIcons(int code);
+  // The Remove command: empties the glyph of the selected item.
+  void RemoveCharacter();
+
+  // The code of the selected item; nullopt without one (no list loaded).
+  std::optional<int> SelectedCode();
+  // Selects the item of a code and scrolls it into view; raises no DblClick.
+  void SelectCode(int code);
+  int ItemCount() const { return lvChars->ListItems().Count(); }
+  // The name of the chosen list ("" without one).
+  QString ListName() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  doc::ModConst& S;
+  platform::IniFile& ini_;
+  QString iniPath_;
+  QImage* preview_ = nullptr;
+  QImage ownPreview_;
+};
+
+}  // namespace shell
