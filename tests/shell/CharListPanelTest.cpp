@@ -1,0 +1,235 @@
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/IniFile.h"
+#include "shell/CharListPanel.h"
+#include "shell/CharThumbnails.h"
+
+namespace {
+
+using shell::CharListPanel;
+
+std::string SolidRecord(int w, int h, uint8_t color) {
+  std::string r{static_cast<char>(w / 255), static_cast<char>(w % 255), static_cast<char>(h / 255),
+                static_cast<char>(h % 255)};
+  r.append(static_cast<size_t>(w) * h, static_cast<char>(color));
+  return r;
+}
+
+struct PanelFixture : ::testing::Test {
+  QTemporaryDir dir;
+  doc::ModConst s;
+  platform::IniFile ini;
+  QString path = dir.filePath("CharList.ini");
+  std::unique_ptr<CharListPanel> panel;
+  QImage preview{109, 133, QImage::Format_RGB32};
+  int drawFonts = 0;
+  int drawAlls = 0;
+
+  void Write(const QByteArray& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+  }
+  // The panel as start-up builds it: names read, the first list chosen.
+  void Start() {
+    doc::InitDefaults(s);
+    panel = std::make_unique<CharListPanel>(s, ini, path);
+    panel->SetPreviewPicture(&preview);
+    panel->DesignDrawFont = [this] { ++drawFonts; };
+    panel->DesignDrawAll = [this] { ++drawAlls; };
+    panel->ReadListNames();
+  }
+  void Choose(int index) {
+    panel->cmbList->setCurrentIndex(index);
+    panel->cmbList_Click();
+  }
+  platform::ListItem Item(int code) { return panel->lvChars->ListItems().Item(QStringLiteral("A%1").arg(code)); }
+  QString Icon(int code) { return Item(code).SmallIcon(); }
+};
+
+TEST_F(PanelFixture, ChoosingAListFillsTheItemsAndCharTextWithDefaults) {
+  Write("[List]\nItem1=Mine\n[Mine]\nChars65=A\nChars66=\nChars200=x\\rtl\nChars201=y\\RTL\nChars202=\\rtlz\\rtl\n");
+  Start();
+  ASSERT_EQ(panel->ItemCount(), 512);
+  EXPECT_EQ(panel->ListName(), "Mine");
+  const struct {
+    int code;
+    QString shown;
+    QString charText;
+  } cases[] = {
+      {0, "", ""},
+      {32, "Space", " "},
+      {33, "!", "!"},
+      {65, "A", "A"},
+      {66, "B", "B"},  // an empty value reads like an absent one: the default
+      {127, QString(QChar(127)), QString(QChar(127))},
+      {128, "", ""},
+      {200, "x", QStringLiteral("x\u200F")},
+      {201, "y\\RTL", "y\\RTL"},  // upper case is no marker
+      {202, "z", QStringLiteral("\u200Fz\u200F")},
+      {511, "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Item(c.code).Text(), QStringLiteral("%1").arg(c.code, 3, 10, QLatin1Char('0')));
+    EXPECT_EQ(Item(c.code).SubItems(1), c.shown) << c.code;
+    EXPECT_EQ(s.CharText[c.code], c.charText) << c.code;
+    EXPECT_EQ(Icon(c.code), "Empty");
+  }
+  EXPECT_EQ(panel->lvChars->ListItems().Item(1).Key(), "A0");
+  EXPECT_EQ(panel->SelectedCode(), 0);
+  EXPECT_EQ(drawFonts, 0);  // choosing a list does not switch the editor
+}
+
+TEST_F(PanelFixture, ListNamesStopAtTheFirstEmptyOne) {
+  Write("[List]\nItem1=One\nItem2=Two\nItem4=Four\n[Two]\nChars65=b\n");
+  Start();
+  ASSERT_EQ(panel->cmbList->count(), 2);
+  EXPECT_EQ(panel->cmbList->itemText(1), "Two");
+  EXPECT_EQ(s.CharText[65], "A");  // "One" has no section: the defaults
+  Choose(1);
+  EXPECT_EQ(s.CharText[65], "b");
+  EXPECT_EQ(Item(65).SubItems(1), "b");
+}
+
+TEST_F(PanelFixture, WithoutAnyListEveryCommandDoesNothing) {
+  Start();  // no CharList.ini at all
+  EXPECT_EQ(panel->cmbList->count(), 0);
+  EXPECT_EQ(panel->ItemCount(), 0);
+  EXPECT_FALSE(panel->SelectedCode());
+  s.FontData[65] = SolidRecord(4, 4, 1);
+  s.CurrentChar = 65;
+  s.DesignData.Set(1, 1, 3);
+  panel->cmbList_Click();
+  panel->RefreshCharIcons(-1);
+  panel->RefreshCharIcons(65);
+  panel->RemoveCharacter();
+  panel->lvChars_DblClick();
+  panel->SelectCode(65);
+  EXPECT_EQ(panel->ItemCount(), 0);
+  EXPECT_EQ(s.FontData[65], SolidRecord(4, 4, 1));
+  EXPECT_EQ(s.DesignData.Get(1, 1), 3);
+  EXPECT_EQ(drawFonts, 0);
+  EXPECT_EQ(drawAlls, 0);
+}
+
+TEST_F(PanelFixture, RefreshGivesEveryGlyphWithDataItsThumbnail) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  s.FontData[65] = SolidRecord(10, 16, 2);
+  s.FontData[66] = SolidRecord(8, 8, 0);  // data without ink: white, not "Empty"
+  s.FontData[67] = std::string("\x01\x02", 2);  // damaged
+  s.FontData[68] = SolidRecord(0, 0, 0);
+  panel->RefreshCharIcons(-1);
+  const auto& images = panel->ImageList1.ListImages;
+  for (int c : {65, 66, 67, 68}) {
+    EXPECT_EQ(Icon(c), QStringLiteral("A%1").arg(c));
+    ASSERT_TRUE(images.Contains(QStringLiteral("A%1").arg(c)));
+    EXPECT_EQ(images.Item(QStringLiteral("A%1").arg(c)).size(), QSize(47, 47));
+  }
+  EXPECT_EQ(Icon(64), "Empty");
+  EXPECT_FALSE(images.Contains("A64"));
+  const QImage a = images.Item("A65").toImage();
+  EXPECT_EQ(a.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(a.pixel(29, 0), qRgb(255, 255, 255));
+  const QImage blank = images.Item("A66").toImage();
+  EXPECT_EQ(blank.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(blank.pixel(46, 46), qRgb(255, 255, 255));
+  // The thumbnails are drawn on the design window's preview, which keeps the last one.
+  EXPECT_EQ(preview.pixel(100, 120), qRgb(255, 255, 255));
+  EXPECT_FALSE(panel->lvChars->topLevelItem(65)->icon(0).isNull());
+}
+
+TEST_F(PanelFixture, OneCodeRefreshReplacesOnlyItsThumbnail) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  s.FontData[65] = SolidRecord(4, 4, 2);
+  s.FontData[66] = SolidRecord(4, 4, 2);
+  panel->RefreshCharIcons(-1);
+  s.FontData[65] = SolidRecord(4, 4, 10);
+  s.FontData[66] = SolidRecord(4, 4, 10);
+  panel->RefreshCharIcons(65);
+  EXPECT_EQ(panel->ImageList1.ListImages.Item("A65").toImage().pixel(0, 0), qRgb(0, 0, 255));
+  EXPECT_EQ(panel->ImageList1.ListImages.Item("A66").toImage().pixel(0, 0), qRgb(255, 0, 0));
+  // A glyph whose data came without a refresh (an import) is drawn by the next one.
+  s.FontData[70] = SolidRecord(4, 4, 3);
+  panel->RefreshCharIcons(65);
+  EXPECT_EQ(Icon(70), "A70");
+  EXPECT_EQ(panel->ImageList1.ListImages.Item("A70").toImage().pixel(0, 0), qRgb(0, 255, 0));
+}
+
+TEST_F(PanelFixture, AnotherListShowsEmptyUntilTheNextRefresh) {
+  Write("[List]\nItem1=L\nItem2=M\n");
+  Start();
+  s.FontData[65] = SolidRecord(4, 4, 2);
+  s.FontData[300] = SolidRecord(4, 4, 2);
+  panel->RefreshCharIcons(-1);
+  EXPECT_EQ(Icon(300), "A300");
+  panel->lvChars->ListItems().Item("A65").SetSelected(true);
+  Choose(1);
+  for (int c : {65, 300}) EXPECT_EQ(Icon(c), "Empty");
+  EXPECT_EQ(panel->SelectedCode(), 0);
+  panel->RefreshCharIcons(65);
+  for (int c : {65, 300}) EXPECT_EQ(Icon(c), QStringLiteral("A%1").arg(c));
+}
+
+TEST_F(PanelFixture, RemoveEmptiesTheSelectedGlyph) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  s.FontData[65] = SolidRecord(4, 4, 2);
+  s.FontData[66] = SolidRecord(4, 4, 2);
+  panel->RefreshCharIcons(-1);
+  s.CurrentChar = 65;
+  s.DesignData.Set(2, 2, 5);
+  panel->SelectCode(65);
+  panel->RemoveCharacter();
+  EXPECT_TRUE(s.FontData[65].empty());
+  EXPECT_EQ(Icon(65), "Empty");
+  EXPECT_FALSE(panel->ImageList1.ListImages.Contains("A65"));
+  EXPECT_EQ(s.DesignData.Get(2, 2), 0);
+  EXPECT_EQ(drawAlls, 1);  // the glyph on screen is redrawn at once
+  EXPECT_FALSE(s.FontModified);
+  EXPECT_EQ(s.CurrentChar, 65);
+  EXPECT_EQ(Icon(66), "A66");
+}
+
+TEST_F(PanelFixture, RemovingAnotherGlyphKeepsTheOneBeingEdited) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  s.FontData[66] = SolidRecord(4, 4, 2);
+  s.CurrentChar = 65;
+  s.DesignData.Set(2, 2, 5);
+  panel->SelectCode(66);  // a single click only selects
+  panel->RemoveCharacter();
+  EXPECT_TRUE(s.FontData[66].empty());
+  EXPECT_EQ(s.DesignData.Get(2, 2), 5);
+  EXPECT_EQ(drawAlls, 0);
+}
+
+TEST_F(PanelFixture, DoubleClickSwitchesOnlyWithASelectedItem) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  panel->SelectCode(300);
+  EXPECT_EQ(panel->SelectedCode(), 300);
+  emit panel->lvChars->DblClick();
+  EXPECT_EQ(drawFonts, 1);
+  panel->lvChars->clearSelection();
+  panel->lvChars_DblClick();
+  EXPECT_EQ(drawFonts, 1);
+}
+
+TEST_F(PanelFixture, LayoutPutsTheListBelowTheCombo) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  panel->resize(300, 400);
+  panel->picCharList_Resize();
+  const int h = panel->cmbList->height();
+  EXPECT_GT(h, 0);
+  EXPECT_EQ(panel->cmbList->geometry(), QRect(0, 0, 300, h));
+  EXPECT_EQ(panel->lvChars->geometry(), QRect(0, h + 3, 300, 400 - h - 3));
+}
+
+}  // namespace
