@@ -9,6 +9,8 @@
 
 #include "platform/IniFile.h"
 #include "platform/Numbers.h"
+#include "platform/PictureCapture.h"
+#include "platform/Units.h"
 #include "shell/CharLists.h"
 #include "shell/CharThumbnails.h"
 
@@ -17,8 +19,7 @@ namespace shell {
 namespace {
 
 const QString EmptyKey = QStringLiteral("Empty");
-constexpr int TwipsPerPixel = 15;
-constexpr int GapTwips = 50;  // between cmbList and lvChars
+constexpr double GapTwips = 50;  // between cmbList and lvChars
 
 QString ItemKey(int code) { return QStringLiteral("A%1").arg(code); }
 
@@ -26,10 +27,6 @@ QFont ListFont() {
   QFont f(QStringLiteral("Courier New"), 18, QFont::Bold);
   f.setStyleHint(QFont::TypeWriter);  // a monospace font where Courier New is missing
   return f;
-}
-
-QPixmap CaptureThumbnail(const QImage& picture) {
-  return QPixmap::fromImage(picture.copy(0, 0, ThumbnailSide, ThumbnailSide));
 }
 
 }  // namespace
@@ -93,7 +90,7 @@ void CharListPanel::lvChars_DblClick() {
 
 void CharListPanel::picCharList_Resize() {
   const QRect inner = contentsRect();
-  const int gap = platform::RoundToInt32(GapTwips / static_cast<double>(TwipsPerPixel));
+  const int gap = platform::RoundToInt32(platform::TwipsToPixels(GapTwips));
   const int comboHeight = cmbList->height();
   cmbList->setGeometry(inner.left(), inner.top(), inner.width(), comboHeight);
   lvChars->setGeometry(inner.left(), inner.top() + comboHeight + gap, inner.width(),
@@ -138,7 +135,7 @@ void CharListPanel::RefreshCharIcons(int code) {
     // Also glyphs whose data arrived without a refresh (an import) get their picture.
     if ((c < first || c > last) && images.Contains(ItemKey(c))) continue;
     DrawThumbnail(S.FontData[c], S.ColorTable, picture);
-    images.Add(ItemKey(c), CaptureThumbnail(picture));
+    images.Add(ItemKey(c), platform::CapturePicture(picture, 0, 0, ThumbnailSide, ThumbnailSide));
   }
   lvChars->SetSmallIcons(&ImageList1);
   for (int c = 0; c < doc::GlyphCount; ++c) items.Item(ItemKey(c)).SetSmallIcon(hasData(c) ? ItemKey(c) : EmptyKey);
