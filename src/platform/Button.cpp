@@ -1,0 +1,11 @@
+#include "platform/Button.h"
+
+namespace platform {
+
+Button::Button(QWidget* parent) : Button(QString(), parent) {}
+
+Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  connect(this, &QPushButton::clicked, this, [this] { emit Click(); });
+}
+
+}  // namespace platform
