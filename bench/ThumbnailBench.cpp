@@ -20,20 +20,28 @@ void EnsureApplication() {
   static QApplication app(argc, argv);
 }
 
-void BM_RefreshAllThumbnails(benchmark::State& state) {
-  EnsureApplication();
+// A list file with one list, "Bench", and a fresh font.
+struct BenchSetup {
   QTemporaryDir dir;
-  const QString path = dir.filePath("CharList.ini");
+  QString path = dir.filePath("CharList.ini");
   platform::IniFile ini;
-  ini.WriteValue("List", "Item1", "Bench", path);
   doc::ModConst s;
-  doc::InitDefaults(s);
+  BenchSetup() {
+    EnsureApplication();
+    ini.WriteValue("List", "Item1", "Bench", path);
+    doc::InitDefaults(s);
+  }
+};
+
+void BM_RefreshAllThumbnails(benchmark::State& state) {
+  BenchSetup b;
+  auto& s = b.s;
   for (int c = 0; c < doc::GlyphCount; ++c) {
     std::string r{0, 64, 0, 64};
     for (int i = 0; i < 64 * 64; ++i) r.push_back(static_cast<char>((i * 7 + c) % 16));
     s.FontData[c] = r;
   }
-  shell::CharListPanel panel(s, ini, path);
+  shell::CharListPanel panel(s, b.ini, b.path);
   QImage preview(109, 133, QImage::Format_RGB32);
   panel.SetPreviewPicture(&preview);
   panel.ReadListNames();
@@ -46,15 +54,9 @@ void BM_RefreshAllThumbnails(benchmark::State& state) {
 BENCHMARK(BM_RefreshAllThumbnails)->Unit(benchmark::kMillisecond);
 
 void BM_PanelChooseList(benchmark::State& state) {
-  EnsureApplication();
-  QTemporaryDir dir;
-  const QString path = dir.filePath("CharList.ini");
-  platform::IniFile ini;
-  ini.WriteValue("List", "Item1", "Bench", path);
-  for (int c = 0; c < doc::GlyphCount; ++c) ini.WriteValue("Bench", QStringLiteral("Chars%1").arg(c), "x", path);
-  doc::ModConst s;
-  doc::InitDefaults(s);
-  shell::CharListPanel panel(s, ini, path);
+  BenchSetup b;
+  for (int c = 0; c < doc::GlyphCount; ++c) b.ini.WriteValue("Bench", QStringLiteral("Chars%1").arg(c), "x", b.path);
+  shell::CharListPanel panel(b.s, b.ini, b.path);
   panel.ReadListNames();
   for (auto _ : state) panel.cmbList_Click();
 }

@@ -129,7 +129,8 @@ void CharListPanel::RefreshCharIcons(int code) {
 
   lvChars->SetSmallIcons(nullptr);
   for (int c = first; c <= last; ++c) images.Remove(ItemKey(c));
-  QImage& picture = preview_ ? *preview_ : ownPreview_;
+  // Before the design window has drawn its preview there is no raster of its to borrow.
+  QImage& picture = preview_ && !preview_->isNull() ? *preview_ : ownPreview_;
   for (int c = 0; c < doc::GlyphCount; ++c) {
     if (!hasData(c)) continue;
     // Also glyphs whose data arrived without a refresh (an import) get their picture.

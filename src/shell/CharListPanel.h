@@ -32,8 +32,8 @@ class CharListPanel : public QWidget {
   // (run when Remove empties the glyph on screen).
   std::function<void()> DesignDrawFont;
   std::function<void()> DesignDrawAll;
-  // The design window's preview raster, where the thumbnails are drawn; without one
-  // the panel draws on a raster of its own.
+  // The design window's preview raster, where the thumbnails are drawn; while it is
+  // missing or null the panel draws on a raster of its own.
   void SetPreviewPicture(QImage* picture) { preview_ = picture; }
 
   // Start-up: fills cmbList with the list names and chooses the first one.

@@ -40,22 +40,27 @@ ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 
   const double s = std::max(w / 47.0, h / 47.0);
   const int maxX = std::min(picture.width(), ThumbnailSide + 1);
   const int maxY = std::min(picture.height(), ThumbnailSide + 1);
-  ThumbnailExtent extent;
   // Running sums of the step, as the sampling has always been done; the extra
-  // column x = W and row y = H read as empty.
+  // column x = W and row y = H read as empty. The columns are the same in every
+  // row, so they are rounded once.
+  std::array<int, ThumbnailSide + 1> columns{};
+  int columnCount = 0;
+  for (double fx = 0; fx <= w && columnCount < maxX; fx += s)
+    columns[columnCount++] = static_cast<int>(platform::RoundHalfEven(fx));
+  ThumbnailExtent extent;
+  extent.width = std::min(columnCount, ThumbnailSide);
   int py = 0;
   for (double fy = 0; fy <= h && py < maxY; fy += s, ++py) {
     const int y = static_cast<int>(platform::RoundHalfEven(fy));
+    if (y >= h) continue;
+    const unsigned char* row = cells + static_cast<size_t>(y) * static_cast<size_t>(w);
     auto* line = reinterpret_cast<QRgb*>(picture.scanLine(py));
-    int px = 0;
-    for (double fx = 0; fx <= w && px < maxX; fx += s, ++px) {
-      const int x = static_cast<int>(platform::RoundHalfEven(fx));
-      if (x >= w || y >= h) continue;
-      const unsigned char cell = cells[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)];
-      if (cell == 0) continue;
+    for (int px = 0; px < columnCount; ++px) {
+      const int x = columns[px];
+      if (x >= w || row[x] == 0) continue;
+      const unsigned char cell = row[x];
       line[px] = (cell < colors.size() ? colors[cell] : qRgb(0, 0, 0)) | 0xff000000u;
     }
-    extent.width = std::max(extent.width, std::min(px, ThumbnailSide));
   }
   extent.height = std::min(py, ThumbnailSide);
   return extent;

@@ -49,6 +49,10 @@ struct PanelFixture : ::testing::Test {
   }
   platform::ListItem Item(int code) { return panel->lvChars->ListItems().Item(QStringLiteral("A%1").arg(code)); }
   QString Icon(int code) { return Item(code).SmallIcon(); }
+  // Top-left pixel of a code's thumbnail.
+  QRgb Corner(int code) {
+    return panel->ImageList1.ListImages.Item(QStringLiteral("A%1").arg(code)).toImage().pixel(0, 0);
+  }
 };
 
 TEST_F(PanelFixture, ChoosingAListFillsTheItemsAndCharTextWithDefaults) {
@@ -143,6 +147,16 @@ TEST_F(PanelFixture, RefreshGivesEveryGlyphWithDataItsThumbnail) {
   EXPECT_FALSE(panel->lvChars->topLevelItem(65)->icon(0).isNull());
 }
 
+TEST_F(PanelFixture, NullPreviewIsLeftForTheDesignWindowToMake) {
+  Write("[List]\nItem1=L\n");
+  Start();
+  preview = QImage();
+  s.FontData[65] = SolidRecord(4, 4, 2);
+  panel->RefreshCharIcons(65);
+  EXPECT_TRUE(preview.isNull());
+  EXPECT_EQ(Corner(65), qRgb(255, 0, 0));
+}
+
 TEST_F(PanelFixture, OneCodeRefreshReplacesOnlyItsThumbnail) {
   Write("[List]\nItem1=L\n");
   Start();
@@ -152,13 +166,13 @@ TEST_F(PanelFixture, OneCodeRefreshReplacesOnlyItsThumbnail) {
   s.FontData[65] = SolidRecord(4, 4, 10);
   s.FontData[66] = SolidRecord(4, 4, 10);
   panel->RefreshCharIcons(65);
-  EXPECT_EQ(panel->ImageList1.ListImages.Item("A65").toImage().pixel(0, 0), qRgb(0, 0, 255));
-  EXPECT_EQ(panel->ImageList1.ListImages.Item("A66").toImage().pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(Corner(65), qRgb(0, 0, 255));
+  EXPECT_EQ(Corner(66), qRgb(255, 0, 0));
   // A glyph whose data came without a refresh (an import) is drawn by the next one.
   s.FontData[70] = SolidRecord(4, 4, 3);
   panel->RefreshCharIcons(65);
   EXPECT_EQ(Icon(70), "A70");
-  EXPECT_EQ(panel->ImageList1.ListImages.Item("A70").toImage().pixel(0, 0), qRgb(0, 255, 0));
+  EXPECT_EQ(Corner(70), qRgb(0, 255, 0));
 }
 
 TEST_F(PanelFixture, AnotherListShowsEmptyUntilTheNextRefresh) {
