@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "shell/MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow w;
-  w.setWindowTitle(QStringLiteral("Quillane II"));
-  w.show();
+  shell::Application quillane;
+  quillane.Main();
   return app.exec();
 }

@@ -54,3 +54,14 @@ void DesignEditor::DrawFont() {
 }
 
 }  // namespace editor
+
+namespace editor {
+
+void DesignEditor::FormLoad() {
+  CharWidth = 8;
+  CharHeight = 14;
+  S.CurrentChar = -1;
+  DrawAll();
+}
+
+}  // namespace editor

@@ -1,0 +1,216 @@
+#include "editor/DesignWindow.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Numbers.h"
+#include "platform/Units.h"
+
+namespace editor {
+
+namespace {
+
+int ButtonBits(Qt::MouseButtons b) {
+  int bits = 0;
+  if (b & Qt::LeftButton) bits |= ButtonLeft;
+  if (b & Qt::RightButton) bits |= ButtonRight;
+  if (b & Qt::MiddleButton) bits |= ButtonMiddle;
+  return bits;
+}
+
+int ShiftBits(Qt::KeyboardModifiers m) {
+  int bits = 0;
+  if (m & Qt::ShiftModifier) bits |= 1;
+  if (m & Qt::ControlModifier) bits |= 2;
+  if (m & Qt::AltModifier) bits |= 4;
+  return bits;
+}
+
+// Sizes never go below zero, however small the window gets.
+int NonNegative(int v) { return std::max(v, 0); }
+
+}  // namespace
+
+DesignPicture::DesignPicture(DesignEditor& ed, QWidget* parent) : QWidget(parent), ed_(ed) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(false);
+}
+
+void DesignPicture::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  p.fillRect(e->rect(), QColor::fromRgb(ed_.S.OutsideColor));
+  if (!ed_.DesignPicture.isNull()) p.drawImage(QPoint(0, 0), ed_.DesignPicture);
+  // Rubber bands: every pixel they cover shows the inverse of the picture.
+  if (ed_.DrawLine.Visible || ed_.DrawRect.Visible) {
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::NoBrush);
+    if (ed_.DrawLine.Visible)
+      p.drawLine(QPointF(ed_.DrawLine.X1, ed_.DrawLine.Y1), QPointF(ed_.DrawLine.X2, ed_.DrawLine.Y2));
+    if (ed_.DrawRect.Visible)
+      p.drawRect(QRectF(ed_.DrawRect.Left, ed_.DrawRect.Top, ed_.DrawRect.Width, ed_.DrawRect.Height));
+  }
+}
+
+void DesignPicture::mousePressEvent(QMouseEvent* e) {
+  const QPointF pos = e->position();
+  ed_.picDesign_MouseDown(ButtonBits(e->button()), ShiftBits(e->modifiers()), static_cast<float>(pos.x()),
+                          static_cast<float>(pos.y()));
+  update();
+}
+
+void DesignPicture::mouseMoveEvent(QMouseEvent* e) {
+  const int held = ButtonBits(e->buttons());
+  if (held == 0) return;
+  const QPointF pos = e->position();
+  ed_.picDesign_MouseMove(held, ShiftBits(e->modifiers()), static_cast<float>(pos.x()),
+                          static_cast<float>(pos.y()));
+  if (ed_.DrawLine.Visible || ed_.DrawRect.Visible) update();
+}
+
+void DesignPicture::mouseReleaseEvent(QMouseEvent* e) {
+  const QPointF pos = e->position();
+  ed_.picDesign_MouseUp(ButtonBits(e->button()), ShiftBits(e->modifiers()), static_cast<float>(pos.x()),
+                        static_cast<float>(pos.y()));
+  update();
+}
+
+PreviewPicture::PreviewPicture(DesignEditor& ed, QWidget* parent) : QWidget(parent), ed_(ed) {}
+
+void PreviewPicture::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const int fx = (width() - DesignEditor::PreviewWidth) / 2;
+  const int fy = (height() - DesignEditor::PreviewHeight) / 2;
+  style()->drawPrimitive(QStyle::PE_Frame, nullptr, &p, this);
+  p.fillRect(QRect(fx, fy, DesignEditor::PreviewWidth, DesignEditor::PreviewHeight),
+             QColor::fromRgb(ed_.S.BackgroundColor));
+  if (!ed_.PreviewPicture.isNull()) p.drawImage(QPoint(fx, fy), ed_.PreviewPicture);
+  p.setPen(palette().color(QPalette::Mid));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+frmDesign::frmDesign(DesignEditor& ed, QWidget* parent) : QMdiSubWindow(parent), ed_(ed) {
+  setWindowTitle(QStringLiteral("Design Font"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  body_ = new QWidget(this);
+  setWidget(body_);
+
+  picToolBarLeft = new QWidget(body_);
+  picPreview = new PreviewPicture(ed_, picToolBarLeft);
+  picPreview->setGeometry(8, 8, 113, 137);
+
+  picWindow = new QWidget(body_);
+  picWindow1 = new QWidget(picWindow);
+  picWindow1->setAutoFillBackground(true);
+  picDesign = new DesignPicture(ed_, picWindow1);
+  HScrollBar = new platform::ScrollBar(Qt::Horizontal, picWindow);
+  VScrollBar = new platform::ScrollBar(Qt::Vertical, picWindow);
+  HScrollBar->SetEnabled(false);
+  VScrollBar->SetEnabled(false);
+  // A cell of the default zoom per arrow click, a viewport per page.
+  HScrollBar->setSingleStep(10);
+  VScrollBar->setSingleStep(10);
+  connect(HScrollBar, &platform::ScrollBar::Change, this, [this] { HScrollBar_Change(); });
+  connect(VScrollBar, &platform::ScrollBar::Change, this, [this] { VScrollBar_Change(); });
+
+  body_->installEventFilter(this);
+  picWindow->installEventFilter(this);
+  picWindow1->installEventFilter(this);
+}
+
+void frmDesign::Form_Load() {
+  ed_.FormLoad();
+}
+
+void frmDesign::Form_QueryUnload(int& cancel, int unloadMode) {
+  // The editor stays open for the whole run: only the main window's close ends it.
+  if (unloadMode == 0) cancel = 1;
+}
+
+void frmDesign::closeEvent(QCloseEvent* e) {
+  int cancel = 0;
+  Form_QueryUnload(cancel, 0);
+  if (cancel) e->ignore();
+  else QMdiSubWindow::closeEvent(e);
+}
+
+void frmDesign::changeEvent(QEvent* e) {
+  QMdiSubWindow::changeEvent(e);
+  if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMaximized) && mdiArea())
+    QMetaObject::invokeMethod(this, [this] { showMaximized(); }, Qt::QueuedConnection);
+}
+
+void frmDesign::resizeEvent(QResizeEvent* e) {
+  QMdiSubWindow::resizeEvent(e);
+}
+
+bool frmDesign::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    if (watched == body_) Form_Resize();
+    else if (watched == picWindow) picWindow_Resize();
+    else if (watched == picWindow1) picWindow1_Resize();
+  }
+  return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void frmDesign::Form_Resize() {
+  const int t = ToolBarLeftWidth;
+  const int gap = platform::RoundToInt32(platform::TwipsToPixels(50));
+  const int sw = body_->width();
+  const int sh = body_->height();
+  picToolBarLeft->setGeometry(0, 0, t, sh);
+  picWindow->setGeometry(t + gap, 0, NonNegative(sw - t - gap), NonNegative(sh - gap));
+}
+
+void frmDesign::picWindow_Resize() {
+  const int sw = picWindow->width();
+  const int sh = picWindow->height();
+  const int vw = ScrollBarThickness;
+  const int hh = ScrollBarThickness;
+  VScrollBar->setGeometry(NonNegative(sw - vw), 0, vw, NonNegative(sh - hh));
+  HScrollBar->setGeometry(0, NonNegative(sh - hh), NonNegative(sw - vw), hh);
+  picWindow1->setGeometry(0, 0, NonNegative(sw - vw), NonNegative(sh - hh));
+}
+
+void frmDesign::picWindow1_Resize() {
+  const double gw = ed_.PictureWidth;
+  const double gh = ed_.PictureHeight;
+  const int vw1 = picWindow1->width();
+  const int vh1 = picWindow1->height();
+  // A disabled bar keeps its Max.
+  if (gw > vw1) {
+    HScrollBar->SetMax(platform::RoundToInt32(gw - vw1));
+    HScrollBar->SetEnabled(true);
+  } else {
+    HScrollBar->SetEnabled(false);
+  }
+  if (gh > vh1) {
+    VScrollBar->SetMax(platform::RoundToInt32(gh - vh1));
+    VScrollBar->SetEnabled(true);
+  } else {
+    VScrollBar->SetEnabled(false);
+  }
+}
+
+void frmDesign::HScrollBar_Change() { picDesign->move(-HScrollBar->Value(), picDesign->y()); }
+
+void frmDesign::VScrollBar_Change() { picDesign->move(picDesign->x(), -VScrollBar->Value()); }
+
+void frmDesign::GridRedrawn() {
+  picDesign->resize(NonNegative(platform::RoundToInt32(std::ceil(ed_.PictureWidth))),
+                    NonNegative(platform::RoundToInt32(std::ceil(ed_.PictureHeight))));
+  HScrollBar->SetValue(0);
+  VScrollBar->SetValue(0);
+  picWindow1_Resize();
+  picDesign->update();
+}
+
+void frmDesign::GridPictureChanged(const QRect& area) { picDesign->update(area); }
+
+void frmDesign::PreviewRedrawn() { picPreview->update(); }
+
+}  // namespace editor
