@@ -85,7 +85,6 @@ void PreviewPicture::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const int fx = (width() - DesignEditor::PreviewWidth) / 2;
   const int fy = (height() - DesignEditor::PreviewHeight) / 2;
-  style()->drawPrimitive(QStyle::PE_Frame, nullptr, &p, this);
   p.fillRect(QRect(fx, fy, DesignEditor::PreviewWidth, DesignEditor::PreviewHeight),
              QColor::fromRgb(ed_.S.BackgroundColor));
   if (!ed_.PreviewPicture.isNull()) p.drawImage(QPoint(fx, fy), ed_.PreviewPicture);

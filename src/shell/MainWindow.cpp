@@ -17,7 +17,11 @@ namespace shell {
 frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     : QMainWindow(parent), S(state), programFolder_(std::move(programFolder)) {
   setWindowTitle(QStringLiteral("Quillane II"));
-  resize(1100, 760);
+  // A sensible first size: most of the screen, never beyond it.
+  if (const QScreen* sc = QGuiApplication::primaryScreen())
+    resize(sc->availableSize().boundedTo(QSize(1280, 900)) * 0.95);
+  else
+    resize(1100, 760);
   InstalledFonts = [] { return QFontDatabase::families(); };
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
@@ -60,6 +64,8 @@ void frmMain::InitMainWindow() {
   }
   // 2. The character-list panel docks as the control of "tlCharList".
   ActiveBar31.Bands().Item("bndCharList").Tools().Item("tlCharList").SetControl(picCharList);
+  if (QDockWidget* dock = ActiveBar31.Bands().Item("bndCharList").Dock())
+    resizeDocks({dock}, {270}, Qt::Horizontal);  // room for both columns
   // 3, 4. List names from Item1 on, and the first list chosen: its texts fill
   // CharText and the 512 items.
   picCharList->ReadListNames();
