@@ -5,7 +5,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
+#include <QAction>
+#include <QKeySequence>
 
 #include "shell/CharListPanel.h"
 #include "shell/MainLayout.h"
@@ -26,6 +27,14 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
   ActiveBar31.Build(*this, MainLayout());
+  // The usual keys of the file and edit commands, beside the menus' "&" letters.
+  const std::pair<const char*, QKeySequence> keys[] = {
+      {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},   {"mnuSave", QKeySequence::Save},
+      {"mnuUndo", QKeySequence::Undo},   {"mnuRedo", QKeySequence::Redo},   {"mnuCopy", QKeySequence::Copy},
+      {"mnuPaste", QKeySequence::Paste}, {"mnuNextChar", QKeySequence(Qt::Key_PageDown)},
+      {"mnuPreviousChar", QKeySequence(Qt::Key_PageUp)}};
+  for (const auto& [key, seq] : keys)
+    if (QAction* a = ActiveBar31.Tools().Item(key).Action()) a->setShortcut(seq);
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
   Design = std::make_unique<editor::DesignEditor>(S, *this);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);
@@ -194,6 +203,8 @@ void Application::Main() {
   MainWindow->show();
   Splash->raise();
   Splash->Init();
+  MainWindow->activateWindow();
+  if (MainWindow->DesignWindow) MainWindow->DesignWindow->picDesign->setFocus();
 }
 
 }  // namespace shell
