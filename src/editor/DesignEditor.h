@@ -3,6 +3,8 @@
 // lives here, free of widgets, so that tests drive it directly. The window itself
 // (shell side) owns the controls and implements DesignHost.
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -85,6 +87,19 @@ class DesignEditor {
   // Outer size of picDesign as the layout computes it (may hold half pixels).
   double PictureWidth = 0;
   double PictureHeight = 0;
+  // The whole picture in pixels: PictureWidth x PictureHeight with a half pixel rounded
+  // up (it shows as outside area). picDesign has this size.
+  QSize PictureSize;
+  // A picture of up to MaxHeldPixels is held whole in DesignPicture. A larger one (a huge
+  // glyph at cell size 1) is held only as a window around the visible part, whose
+  // top-left pixel is the picture pixel PictureOrigin; RenderArea moves that window.
+  int64_t MaxHeldPixels = int64_t{4096} * 4096;
+  QPoint PictureOrigin;
+  bool HoldsWholePicture() const;
+  // The window calls this after a scroll or a viewport resize with the visible part of
+  // the picture (picture pixels). Renders a new window around it when the held one does
+  // not cover it, and then returns true (repaint); never renders a whole-held picture.
+  bool RenderArea(const QRect& visibleArea);
 
   // Window load: 8 x 14, no glyph current, first drawing.
   void FormLoad();
@@ -142,6 +157,20 @@ class DesignEditor {
   // The hidden 1024 x 768 work surface picFont: white paper, black text.
   QImage FontSurface = MakeFontSurface();
   static QImage MakeFontSurface();
+
+ private:
+  // Glyph size and cell size of the last DrawGrid: the raster of a moved window stays
+  // the picture that redraw laid out.
+  struct RasterGeometry {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t cell = 1;
+  };
+  RasterGeometry raster_;
+  QSize lastVisible_;
+  void HoldPictureWindow(const QRect& area);
+  void PaintGridLayer();
+  void PaintCellLayer();
 };
 
 }  // namespace editor
