@@ -1,0 +1,83 @@
+// Full redraws of the design window beside a plain fill of a picture of the same size:
+// a redraw should cost at most about four fills.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include "document/ModConst.h"
+#include "editor/DesignEditor.h"
+
+namespace {
+
+// A host that only answers the screen size; the redraw's other calls go nowhere.
+class QuietHost : public editor::DesignHost {
+ public:
+  std::optional<int> SelectedCode() override { return std::nullopt; }
+  void RefreshCharIcons(int) override {}
+  QString ToolText(const QString&) override { return {}; }
+  void SetToolText(const QString&, const QString&) override {}
+  bool ToolChecked(const QString&) override { return false; }
+  void SetToolChecked(const QString&, bool) override {}
+  void SetToolEnabled(const QString&, bool) override {}
+  QSize ScreenSize() override { return {1920, 1080}; }
+  void GridRedrawn() override {}
+  void GridPictureChanged(const QRect&) override {}
+  void PreviewRedrawn() override {}
+  int ListItemCount() override { return 512; }
+  void SelectListItem(int) override {}
+};
+
+struct Scene {
+  doc::ModConst s;
+  QuietHost host;
+  editor::DesignEditor ed{s, host};
+  Scene(int width, int height, int zoom) {
+    doc::InitDefaults(s);
+    s.MaxWidth = width;
+    s.MaxHeight = height;
+    doc::ReDimDesignData(s);
+    // A busy glyph: every third cell inked, the rest empty (centre dots).
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if ((x + y) % 3 == 0) s.DesignData.Set(x, y, static_cast<uint8_t>(1 + (x ^ y) % 15));
+    s.GuideLine[0][0] = width / 2;
+    s.GuideLine[1][1] = height / 2;
+    ed.CharWidth = width;
+    ed.CharHeight = height;
+    s.Zoom = zoom;
+    ed.DrawAll();  // the zoom settles; every later redraw is the same
+  }
+};
+
+void DrawAll(benchmark::State& state, int width, int height, int zoom) {
+  Scene scene(width, height, zoom);
+  for (auto _ : state) {
+    scene.ed.DrawAll();
+    benchmark::DoNotOptimize(scene.ed.DesignPicture.constBits());
+  }
+  const QSize size = scene.ed.DesignPicture.size();
+  state.counters["pixels"] = static_cast<double>(size.width()) * size.height();
+  state.counters["cellSize"] = scene.ed.CellSize;
+}
+
+void Fill(benchmark::State& state, int width, int height, int zoom) {
+  Scene scene(width, height, zoom);
+  QImage picture(scene.ed.DesignPicture.size(), QImage::Format_RGB32);
+  uint pixel = 0xFF000000u;
+  for (auto _ : state) {
+    picture.fill(++pixel);
+    benchmark::DoNotOptimize(picture.constBits());
+  }
+  state.counters["pixels"] = static_cast<double>(picture.width()) * picture.height();
+}
+
+// 1024 x 768 cells at cell size 1: a 1536 x 1152 picture.
+BENCHMARK_CAPTURE(DrawAll, Glyph1024x768Cell1, 1024, 768, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Fill, Glyph1024x768Cell1, 1024, 768, 5)->Unit(benchmark::kMicrosecond);
+// 32 x 16 cells at zoom 300 (cell size 30): a 1440 x 720 picture.
+BENCHMARK_CAPTURE(DrawAll, Glyph32x16Zoom300, 32, 16, 300)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Fill, Glyph32x16Zoom300, 32, 16, 300)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
