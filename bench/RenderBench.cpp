@@ -79,5 +79,4 @@ BENCHMARK_CAPTURE(DrawAll, Glyph32x16Zoom300, 32, 16, 300)->Unit(benchmark::kMic
 BENCHMARK_CAPTURE(Fill, Glyph32x16Zoom300, 32, 16, 300)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
+// The benchmark main is defined once for all benchmarks (IniFileBench.cpp).
