@@ -78,5 +78,30 @@ BENCHMARK_CAPTURE(Fill, Glyph1024x768Cell1, 1024, 768, 5)->Unit(benchmark::kMicr
 BENCHMARK_CAPTURE(DrawAll, Glyph32x16Zoom300, 32, 16, 300)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Fill, Glyph32x16Zoom300, 32, 16, 300)->Unit(benchmark::kMicrosecond);
 
+// A glyph far beyond the screen at cell size 1 (a 9000 x 6000 picture) is held as a
+// window; each step scrolls far enough that the window is rendered anew.
+void ScrollHugeGlyph(benchmark::State& state) {
+  Scene scene(6000, 4000, 5);
+  const QRect views[] = {QRect(0, 0, 1600, 900), QRect(7000, 4800, 1600, 900)};
+  size_t k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(scene.ed.RenderArea(views[++k % 2]));
+  }
+  const QSize size = scene.ed.DesignPicture.size();
+  state.counters["heldPixels"] = static_cast<double>(size.width()) * size.height();
+  state.counters["picturePixels"] = static_cast<double>(scene.ed.PictureSize.width()) * scene.ed.PictureSize.height();
+}
+BENCHMARK(ScrollHugeGlyph)->Unit(benchmark::kMicrosecond);
+
+void FillHeldWindow(benchmark::State& state) {
+  QImage picture(2880, 1620, QImage::Format_RGB32);
+  uint pixel = 0xFF000000u;
+  for (auto _ : state) {
+    picture.fill(++pixel);
+    benchmark::DoNotOptimize(picture.constBits());
+  }
+}
+BENCHMARK(FillHeldWindow)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 // The benchmark main is defined once for all benchmarks (IniFileBench.cpp).
