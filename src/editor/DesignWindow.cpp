@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/Render.h"
 #include "platform/Numbers.h"
 #include "platform/Units.h"
 
@@ -43,7 +44,8 @@ DesignPicture::DesignPicture(DesignEditor& ed, QWidget* parent) : QWidget(parent
 void DesignPicture::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.fillRect(e->rect(), QColor::fromRgb(ed_.S.OutsideColor));
-  if (!ed_.DesignPicture.isNull()) p.drawImage(QPoint(0, 0), ed_.DesignPicture);
+  // A huge picture is held only around the viewport, from PictureOrigin on.
+  if (!ed_.DesignPicture.isNull()) p.drawImage(ed_.PictureOrigin, ed_.DesignPicture);
   // Rubber bands: every pixel they cover shows the inverse of the picture.
   if (ed_.DrawLine.Visible || ed_.DrawRect.Visible) {
     p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -176,32 +178,33 @@ void frmDesign::picWindow_Resize() {
 }
 
 void frmDesign::picWindow1_Resize() {
-  const double gw = ed_.PictureWidth;
-  const double gh = ed_.PictureHeight;
-  const int vw1 = picWindow1->width();
-  const int vh1 = picWindow1->height();
   // A disabled bar keeps its Max.
-  if (gw > vw1) {
-    HScrollBar->SetMax(platform::RoundToInt32(gw - vw1));
-    HScrollBar->SetEnabled(true);
-  } else {
-    HScrollBar->SetEnabled(false);
-  }
-  if (gh > vh1) {
-    VScrollBar->SetMax(platform::RoundToInt32(gh - vh1));
-    VScrollBar->SetEnabled(true);
-  } else {
-    VScrollBar->SetEnabled(false);
-  }
+  const auto apply = [](platform::ScrollBar* bar, const ScrollRange& r) {
+    if (r.max) bar->SetMax(*r.max);
+    bar->SetEnabled(r.enabled);
+  };
+  apply(HScrollBar, ComputeScrollRange(ed_.PictureSize.width(), picWindow1->width()));
+  apply(VScrollBar, ComputeScrollRange(ed_.PictureSize.height(), picWindow1->height()));
+  RenderVisibleArea();
 }
 
-void frmDesign::HScrollBar_Change() { picDesign->move(-HScrollBar->Value(), picDesign->y()); }
+void frmDesign::HScrollBar_Change() {
+  picDesign->move(-HScrollBar->Value(), picDesign->y());
+  RenderVisibleArea();
+}
 
-void frmDesign::VScrollBar_Change() { picDesign->move(picDesign->x(), -VScrollBar->Value()); }
+void frmDesign::VScrollBar_Change() {
+  picDesign->move(picDesign->x(), -VScrollBar->Value());
+  RenderVisibleArea();
+}
+
+void frmDesign::RenderVisibleArea() {
+  if (ed_.RenderArea(QRect(HScrollBar->Value(), VScrollBar->Value(), picWindow1->width(), picWindow1->height())))
+    picDesign->update();
+}
 
 void frmDesign::GridRedrawn() {
-  picDesign->resize(NonNegative(platform::RoundToInt32(std::ceil(ed_.PictureWidth))),
-                    NonNegative(platform::RoundToInt32(std::ceil(ed_.PictureHeight))));
+  picDesign->resize(ed_.PictureSize);
   HScrollBar->SetValue(0);
   VScrollBar->SetValue(0);
   picWindow1_Resize();

@@ -80,6 +80,9 @@ class frmDesign : public QMdiSubWindow {
   void changeEvent(QEvent* e) override;
 
  private:
+  // A huge picture is held only around the viewport: bring that part up to date.
+  void RenderVisibleArea();
+
   DesignEditor& ed_;
   QWidget* body_ = nullptr;
 };
