@@ -1,21 +1,83 @@
-#include <QFileDialog>
+#include "document/FileDialog.h"
 
-#include "document/FileCommands.h"
+#include <QApplication>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 #include "platform/Modal.h"
 
 namespace doc {
 
-// Provisional chooser until the file chooser control is in the tree.
+frmDialog::frmDialog(QWidget* parent) : frmDialog(ownMemory_, parent) {}
+
+frmDialog::frmDialog(FileDialogMemory& memory, QWidget* parent)
+    : QDialog(parent), FileName(memory.FileName) {
+  QFont f = QApplication::font();
+  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) f.setFamily(QStringLiteral("Tahoma"));
+  setFont(f);
+
+  auto* outer = new QVBoxLayout(this);
+  FileChooser1 = new platform::FileChooser(this);
+  outer->addWidget(FileChooser1, 1);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  bntOk = new QPushButton(QStringLiteral("Ok"), this);
+  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  bntOk->setMinimumWidth(88);
+  btnCancel->setMinimumWidth(88);
+  bntOk->setDefault(true);
+  row->addWidget(bntOk);
+  row->addWidget(btnCancel);
+  outer->addLayout(row);
+  resize(640, 420);
+
+  connect(FileChooser1, &platform::FileChooser::Change, this, &frmDialog::FileChooser1_Change);
+  connect(FileChooser1, &platform::FileChooser::Accept, this, &frmDialog::FileChooser1_Accept);
+  connect(bntOk, &QPushButton::clicked, this, &frmDialog::bntOk_Click);
+  connect(btnCancel, &QPushButton::clicked, this, &frmDialog::btnCancel_Click);
+  Load();
+}
+
+void frmDialog::Load() {
+  setWindowTitle(QString::fromLatin1(StoredCaption));
+  FileChooser1->SetFilter(QString::fromLatin1(StoredFilter));
+  FileChooser1->SetFolder(QStringLiteral("/"));
+  // FileName is not reset: it keeps the last path formed.
+  Cancelled = true;
+}
+
+int frmDialog::ShowModal() { return platform::Modal::Exec(*this); }
+
+void frmDialog::FileChooser1_Change() { FileName = FileChooser1->FolderPath() + FileChooser1->FileTitle(); }
+
+void frmDialog::FileChooser1_Accept() { bntOk_Click(); }
+
+void frmDialog::bntOk_Click() {
+  if (RequireFileTitle && FileChooser1->FileTitle().isEmpty()) return;
+  FileName = FileChooser1->FolderPath() + FileChooser1->FileTitle();
+  Cancelled = false;
+  done(QDialog::Accepted);
+}
+
+void frmDialog::btnCancel_Click() {
+  Cancelled = true;
+  done(QDialog::Rejected);
+}
+
+std::optional<QString> ChooseFontFile(const QString& caption, FileDialogMemory& memory) {
+  frmDialog dlg(memory);
+  dlg.setWindowTitle(caption);
+  dlg.FileChooser1->SetFileTitle(QString());
+  dlg.RequireFileTitle = true;
+  dlg.ShowModal();
+  if (dlg.Cancelled) return std::nullopt;
+  return dlg.FileName;
+}
+
 std::optional<QString> FileCommandsHost::ChooseFile(const QString& caption) {
-  QFileDialog d;
-  d.setOption(QFileDialog::DontUseNativeDialog);
-  d.setWindowTitle(caption);
-  d.setNameFilters({QStringLiteral("Font File (*.nft)"), QStringLiteral("All Files (*)")});
-  d.setDirectory(QStringLiteral("/"));
-  d.setFileMode(QFileDialog::AnyFile);
-  if (platform::Modal::Exec(d) != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-  DialogMemory.FileName = d.selectedFiles().front();
-  return DialogMemory.FileName;
+  return ChooseFontFile(caption, DialogMemory);
 }
 
 }  // namespace doc
