@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "document/CharRecord.h"
 #include "platform/Numbers.h"
 
 namespace shell {
@@ -29,14 +30,15 @@ void PrepareRaster(QImage& picture) {
 ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 16>& colors, QImage& picture) {
   PrepareRaster(picture);
   picture.fill(qRgb(255, 255, 255));
-  if (record.size() < 4) return {};
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(record[i]); };
-  const int w = byte(0) * 255 + byte(1);
-  const int h = byte(2) * 255 + byte(3);
+  const auto size = doc::CharRecord::ReadSize(record);
+  if (!size) return {};
+  const int w = size->width;
+  const int h = size->height;
   // A zero side gives no step to sample with; a short record is damaged throughout.
-  if (w == 0 || h == 0 || record.size() < 4 + static_cast<size_t>(w) * static_cast<size_t>(h)) return {};
+  constexpr size_t header = doc::CharRecord::HeaderSize;
+  if (w == 0 || h == 0 || record.size() < header + static_cast<size_t>(w) * static_cast<size_t>(h)) return {};
 
-  const unsigned char* cells = reinterpret_cast<const unsigned char*>(record.data()) + 4;
+  const unsigned char* cells = reinterpret_cast<const unsigned char*>(record.data()) + header;
   const double s = std::max(w / 47.0, h / 47.0);
   const int maxX = std::min(picture.width(), ThumbnailSide + 1);
   const int maxY = std::min(picture.height(), ThumbnailSide + 1);
