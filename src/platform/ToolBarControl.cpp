@@ -517,21 +517,27 @@ int VirtualKeyCode(int qtKey) {
   }
 }
 
-QIcon SwatchIcon(const QColor& color) {
+QIcon PaintedIcon(const std::function<void(QPainter&, int)>& paint) {
   QIcon icon;
   for (int size : {16, 32}) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
+    paint(p, size);
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+QIcon SwatchIcon(const QColor& color) {
+  return PaintedIcon([&color](QPainter& p, int size) {
     const int inset = size / 8;
     const QRect box(inset, inset, size - 2 * inset - 1, size - 2 * inset - 1);
     p.fillRect(box, color);
     p.setPen(QColor(96, 96, 96));
     p.drawRect(box);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  });
 }
 
 }  // namespace platform

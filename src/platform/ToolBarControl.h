@@ -16,10 +16,12 @@
 #include <QString>
 #include <QStringList>
 #include <QToolBar>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
+class QPainter;
 class QMainWindow;
 class QTimer;
 
@@ -240,6 +242,10 @@ class ToolBarControl : public QObject {
 // (Enter 13, Escape 27, letters and digits their upper-case ASCII, ...). Keys
 // without a Windows code are passed as Qt's own value.
 int VirtualKeyCode(int qtKey);
+
+// A toolbar icon painted at 16 and 32 pixels; paint gets a painter on a transparent
+// square and the square's side.
+QIcon PaintedIcon(const std::function<void(QPainter&, int)>& paint);
 
 // A small square icon filled with a colour and framed, for colour tools.
 QIcon SwatchIcon(const QColor& color);

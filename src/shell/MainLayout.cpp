@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QStyle>
 #include <functional>
 #include <initializer_list>
@@ -27,18 +26,11 @@ namespace {
 // ---- icons: drawn on a 16-unit square, at 16 and 32 pixels ----
 
 QIcon Drawn(const std::function<void(QPainter&)>& paint) {
-  QIcon icon;
-  for (int size : {16, 32}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+  return platform::PaintedIcon([&paint](QPainter& p, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 16.0, size / 16.0);
     paint(p);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  });
 }
 
 const QColor kInk(40, 40, 40);
