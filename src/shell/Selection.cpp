@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <optional>
 
 #include "platform/Modal.h"
@@ -17,10 +18,12 @@ constexpr int EnterKey = 13;
 // The text's number: its leading number, rounded half to even into 32 bits.
 int32_t TextNumber(const QString& text) { return platform::RoundToInt32(platform::LeadingNumber(text)); }
 
+// The drawing tools by CurrentTool value.
+constexpr const char* DrawToolKeys[] = {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor"};
+
 std::optional<int32_t> ToolValue(const QString& key) {
-  static const char* const keys[] = {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor"};
-  for (int32_t i = 0; i < 5; ++i)
-    if (key == QLatin1String(keys[i])) return i;
+  for (int32_t i = 0; i < static_cast<int32_t>(std::size(DrawToolKeys)); ++i)
+    if (key == QLatin1String(DrawToolKeys[i])) return i;
   return std::nullopt;
 }
 
@@ -29,8 +32,9 @@ std::optional<int32_t> ToolValue(const QString& key) {
 void SelectDrawTool(editor::DesignEditor& ed, const QString& key) {
   const auto tool = ToolValue(key);
   if (!tool) return;
-  for (const char* k : {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor", "tlText"})
-    ed.Host.SetToolChecked(QString::fromLatin1(k), false);
+  // The "Text" button shares the band's check mark but selects no tool.
+  for (const char* k : DrawToolKeys) ed.Host.SetToolChecked(QString::fromLatin1(k), false);
+  ed.Host.SetToolChecked(QStringLiteral("tlText"), false);
   ed.Host.SetToolChecked(key, true);
   ed.S.CurrentTool = *tool;
 }
