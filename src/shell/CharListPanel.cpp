@@ -146,7 +146,11 @@ void CharListPanel::RemoveCharacter() {
   const std::optional<int> code = SelectedCode();
   if (!code) return;
   const int c = *code;
-  if (static_cast<size_t>(c) < S.FontData.size()) S.FontData[c].clear();
+  if (static_cast<size_t>(c) < S.FontData.size() && !S.FontData[c].empty()) {
+    S.FontData[c].clear();
+    // A removal is a change of the font: the save prompt must offer to keep it.
+    S.FontModified = true;
+  }
   // Only the glyph on screen lives in the grid; another glyph's removal must not wipe it.
   const bool onScreen = c == S.CurrentChar;
   if (onScreen) doc::ClearDesignData(S);

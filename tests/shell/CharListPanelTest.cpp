@@ -205,6 +205,9 @@ TEST_F(PanelFixture, RemoveEmptiesTheSelectedGlyph) {
   EXPECT_FALSE(panel->ImageList1.ListImages.Contains("A65"));
   EXPECT_EQ(s.DesignData.Get(2, 2), 0);
   EXPECT_EQ(drawAlls, 1);  // the glyph on screen is redrawn at once
+  EXPECT_TRUE(s.FontModified);  // so that closing asks to save the removal
+  s.FontModified = false;
+  panel->RemoveCharacter();  // nothing left to remove: no change
   EXPECT_FALSE(s.FontModified);
   EXPECT_EQ(s.CurrentChar, 65);
   EXPECT_EQ(Icon(66), "A66");
