@@ -123,3 +123,16 @@ TEST(MainWindowClose, WindowsOwnQueryAppliesOnlyAPrecedingToolbarAnswer) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MainWindowStartUp, AtMostAThousandListNamesAreRead) {
+  QByteArray ini = "[List]\n";
+  for (int n = 1; n <= 1001; ++n) ini += "Item" + QByteArray::number(n) + "=L" + QByteArray::number(n) + "\n";
+  MainWindowFixture f(ini);
+  QComboBox* names = f.win->picCharList->cmbList;
+  ASSERT_EQ(names->count(), 1000);
+  EXPECT_EQ(names->itemText(999), "L1000");
+}
+
+}  // namespace
