@@ -75,6 +75,11 @@ void DesignEditor::PasteData() {
 }
 
 void DesignEditor::ResetData() {
+  // The reset reloads the glyph being edited. A single click only selects an
+  // item, so without this the reset would load that other glyph under the
+  // current one's history, and the current glyph's edits would never be stored.
+  if (S.CurrentChar >= 0 && S.CurrentChar < Host.ListItemCount() && Host.SelectedCode() != S.CurrentChar)
+    Host.SelectListItem(S.CurrentChar);
   LoadFontData();
   DrawAll();
   SaveUndoAction();

@@ -161,6 +161,23 @@ TEST_F(UndoHistory, ResetThenUndoShowsTheStoredGlyph) {
   EXPECT_EQ(Screen(), s.FontData[5]);
 }
 
+// A single click on another item only selects it; the reset still reloads the
+// glyph being edited, and the other glyph's record is left alone.
+TEST_F(UndoHistory, ResetReloadsTheCurrentGlyphNotTheSelectedItem) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  s.FontData[6] = Glyph(10, 16, 3);
+  Visit(5);
+  Edit(9);
+  host.selected = 6;
+  ed.ResetData();
+  EXPECT_EQ(s.CurrentChar, 5);
+  EXPECT_EQ(host.selected, 5);
+  EXPECT_EQ(Screen(), s.FontData[5]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), s.FontData[5]);
+  EXPECT_EQ(s.FontData[6], Glyph(10, 16, 3));
+}
+
 // A copy from a font with larger maxima, pasted (and redone) into a smaller grid,
 // is clipped to the grid: the cells that fit keep their places, nothing is
 // written beyond it, and the size comes down to the maxima.
