@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
@@ -121,6 +122,7 @@ frmDesign::frmDesign(DesignEditor& ed, QWidget* parent) : QMdiSubWindow(parent),
   body_->installEventFilter(this);
   picWindow->installEventFilter(this);
   picWindow1->installEventFilter(this);
+  picDesign->installEventFilter(this);
 }
 
 void frmDesign::Form_Load() {
@@ -150,6 +152,16 @@ void frmDesign::resizeEvent(QResizeEvent* e) {
 }
 
 bool frmDesign::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && (watched == picWindow1 || watched == picDesign)) {
+    // The wheel over the grid scrolls it: across with Shift or a sideways wheel.
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const QPoint d = wheel->angleDelta();
+    const bool across = d.x() != 0 || (wheel->modifiers() & Qt::ShiftModifier);
+    platform::ScrollBar* bar = across ? HScrollBar : VScrollBar;
+    const int notches = (d.x() != 0 ? d.x() : d.y()) / 120;
+    if (bar->isEnabled() && notches != 0) bar->SetValue(bar->Value() - notches * 3 * bar->singleStep());
+    return true;
+  }
   if (event->type() == QEvent::Resize) {
     if (watched == body_) Form_Resize();
     else if (watched == picWindow) picWindow_Resize();
@@ -205,6 +217,11 @@ void frmDesign::RenderVisibleArea() {
 
 void frmDesign::GridRedrawn() {
   picDesign->resize(ed_.PictureSize);
+  // An arrow click moves a cell, a page click a viewport.
+  HScrollBar->setSingleStep(std::max(ed_.CellSize, 10));
+  VScrollBar->setSingleStep(std::max(ed_.CellSize, 10));
+  HScrollBar->setPageStep(std::max(picWindow1->width(), 1));
+  VScrollBar->setPageStep(std::max(picWindow1->height(), 1));
   HScrollBar->SetValue(0);
   VScrollBar->SetValue(0);
   picWindow1_Resize();

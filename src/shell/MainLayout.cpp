@@ -338,7 +338,7 @@ platform::ToolBarLayout MainLayout() {
   panel("Tool98", QString(), StatusClock::Date);
   panel("Tool99", QString(), StatusClock::Time);
 
-  t.Add({.key = "tlFont", .caption = "Font Name:", .kind = ToolKind::EditableCombo, .boxChars = 14});
+  t.Add({.key = "tlFont", .caption = "Font Name:", .kind = ToolKind::EditableCombo, .boxChars = 22});
   const std::pair<const char*, const char*> styles[] = {{"tlBold", "Bold"}, {"tlItalic", "Italic"},
                                                         {"tlUnderline", "Underline"}};
   for (auto [key, caption] : styles) t.Add({.key = key, .caption = caption, .kind = ToolKind::CheckButton});

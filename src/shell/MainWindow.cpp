@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QAction>
 #include <QKeySequence>
+#include <QTimer>
 
 #include "shell/CharListPanel.h"
 #include "shell/MainLayout.h"
@@ -88,10 +89,20 @@ void frmMain::ActiveBar31_ToolClick(platform::BarTool& tool) { DispatchToolClick
 
 void frmMain::ActiveBar31_ToolChange(platform::BarTool& tool) {
   shell::ToolChange(*Design, tool.Name(), tool.Text());
+  if (tool.Name() == QLatin1String("tlZoom")) GiveGridTheFocus();
 }
 
 void frmMain::ActiveBar31_ToolKeyDown(platform::BarTool& tool, int& keyCode) {
   shell::ToolKeyDown(*Design, tool.Name(), tool.Text(), keyCode);
+  const QString& key = tool.Name();
+  if (keyCode == 13 && (key == QLatin1String("tlZoom") || key == QLatin1String("tlWidth") ||
+                        key == QLatin1String("tlHeight")))
+    GiveGridTheFocus();
+}
+
+void frmMain::GiveGridTheFocus() {
+  // After a value is taken, the edit keys (undo, copy, paste) belong to the glyph again.
+  if (DesignWindow) QTimer::singleShot(0, DesignWindow->picDesign, [grid = DesignWindow->picDesign] { grid->setFocus(); });
 }
 
 void frmMain::ActiveBar31_CloseQuery(bool& cancel) {
@@ -195,6 +206,8 @@ Application::~Application() = default;
 void Application::Main() {
   Splash = new frmSpilash();
   Splash->setAttribute(Qt::WA_DeleteOnClose);
+  if (const QScreen* sc = QGuiApplication::primaryScreen())
+    Splash->move(sc->availableGeometry().center() - Splash->rect().center());
   Splash->show();
   Splash->repaint();
   QCoreApplication::processEvents();

@@ -124,6 +124,8 @@ class frmMain : public QMainWindow,
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  void GiveGridTheFocus();
+
   QString programFolder_;
 };
 

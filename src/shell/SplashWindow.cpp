@@ -1,6 +1,7 @@
 #include "shell/SplashWindow.h"
 
 #include <QPainter>
+#include <QTimer>
 
 namespace shell {
 
@@ -61,6 +62,7 @@ QString frmSpilash::VersionText(int major, int minor, int revision) {
 }
 
 void frmSpilash::Form_Load() {
+  shown_.start();
   lblVersion->setText(VersionText(QN_VERSION_MAJOR, QN_VERSION_MINOR, QN_VERSION_PATCH));
   lblText->setText(QString());
   cmdOK->SetVisible(ShowOkButton);
@@ -69,8 +71,12 @@ void frmSpilash::Form_Load() {
 void frmSpilash::cmdOK_Click() { close(); }
 
 void frmSpilash::Init() {
-  // The plug-in scan and the glyph-code tables join here as they are built.
-  close();
+  // The plug-in scan and the glyph-code tables join here as they are built. With
+  // nothing to scan yet the window would vanish before it is seen: it stays up
+  // for a moment, above a main window that already takes commands.
+  const qint64 left = MinimumShownMs - shown_.elapsed();
+  if (left <= 0) close();
+  else QTimer::singleShot(left, this, [this] { close(); });
 }
 
 void frmSpilash::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 // frmSpilash: the start-up window with the version and the status line.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QWidget>
 
@@ -31,7 +32,9 @@ class frmSpilash : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
+  static constexpr qint64 MinimumShownMs = 1200;
   QImage picture_;
+  QElapsedTimer shown_;
 };
 
 }  // namespace shell

@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QTest>
 
 #include "TestSupport.h"
@@ -109,6 +110,21 @@ TEST(DesignWindow, AHugePictureIsHeldAroundTheViewportAndFollowsTheScroll) {
   const QPoint inHeld = cellPixel - f.ed.PictureOrigin;
   ASSERT_TRUE(f.ed.DesignPicture.rect().contains(inHeld));
   EXPECT_EQ(f.ed.DesignPicture.pixel(inHeld), f.s.ColorTable[2]);
+}
+
+TEST(DesignWindow, TheWheelOverTheGridScrollsIt) {
+  DesignWindowFixture f;
+  f.s.Zoom = 300;
+  f.ed.CharWidth = 32;
+  f.ed.CharHeight = 16;
+  f.ed.DrawAll();
+  ASSERT_TRUE(f.win->VScrollBar->isEnabled());
+  QWidget* grid = f.win->picDesign;
+  QWheelEvent down(QPointF(5, 5), grid->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(grid, &down);
+  EXPECT_GT(f.win->VScrollBar->Value(), 0);
+  EXPECT_EQ(grid->y(), -f.win->VScrollBar->Value());
 }
 
 TEST(DesignWindow, TinyMainWindowGivesNoNegativeSizes) {
