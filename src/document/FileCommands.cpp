@@ -80,7 +80,7 @@ void NewProject(ModConst& s, FileCommandsHost& host) {
   s.CurrentChar = -1;
   s.FontData.assign(GlyphCount, std::string());
   ClearDesignData(s);
-  host.SelectFirstListItem();
+  const bool listed = host.SelectFirstListItem();
   host.DrawAll();
   s.MaxHeight = 24;
   s.MaxWidth = 32;
@@ -88,9 +88,14 @@ void NewProject(ModConst& s, FileCommandsHost& host) {
   s.DefaultWidth = 8;
   host.ShowFontSettings();
   // Its Cancel leaves the grid at the old maximum; make it cover the new one.
-  if (s.DesignData.HighX() != s.MaxWidth + DesignGrid::Margin ||
-      s.DesignData.HighY() != s.MaxHeight + DesignGrid::Margin) {
-    ReDimDesignData(s);
+  const bool gridOff = s.DesignData.HighX() != s.MaxWidth + DesignGrid::Margin ||
+                       s.DesignData.HighY() != s.MaxHeight + DesignGrid::Margin;
+  if (gridOff) ReDimDesignData(s);
+  // Its Cancel also leaves no glyph current, and whatever were drawn then would be
+  // dropped at the next store: load the selected first item as its Ok does.
+  if (s.CurrentChar < 0 && listed) {
+    host.DrawFont();
+  } else if (gridOff) {
     host.DrawAll();
   }
   s.FontFileName.clear();

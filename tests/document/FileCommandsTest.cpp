@@ -263,7 +263,6 @@ TEST_F(FileCommandsTest, NewEmptiesFontWithoutCarryingTheOldGlyph) {
   ScopedModalScript script({Message(nullptr, 2)});  // do not save
   NewProject(s, host);                              // settings dialog cancelled
   EXPECT_EQ(host.settingsShown, 1);
-  EXPECT_EQ(s.CurrentChar, -1);
   EXPECT_EQ(s.MaxWidth, 32);
   EXPECT_EQ(s.MaxHeight, 24);
   EXPECT_EQ(s.DefaultWidth, 8);
@@ -274,8 +273,14 @@ TEST_F(FileCommandsTest, NewEmptiesFontWithoutCarryingTheOldGlyph) {
   EXPECT_EQ(host.refreshed.back(), -1);
   EXPECT_TRUE(s.FontModified);
   EXPECT_EQ(s.AuthorName, FixedAuthorField("Kept"));
-  f.ed.SaveFontData();  // the next store writes nothing into the new font
-  for (const auto& r : s.FontData) EXPECT_TRUE(r.empty());
+  // The first list item is the glyph being edited, so what is drawn now is kept,
+  // and nothing of the old glyph 65 reaches the new font.
+  EXPECT_EQ(s.CurrentChar, 0);
+  s.DesignData.Set(2, 2, 3);
+  f.ed.SaveFontData();
+  ASSERT_FALSE(s.FontData[0].empty());
+  EXPECT_EQ(s.FontData[0][4 + 2 * f.ed.CharWidth + 2], 3);
+  for (size_t code = 1; code < s.FontData.size(); ++code) EXPECT_TRUE(s.FontData[code].empty()) << code;
 }
 
 TEST_F(FileCommandsTest, WithoutListOpenShowsEmptyGridAndNoGlyph) {
