@@ -122,6 +122,9 @@ std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
   bool keepMode = false;
   struct stat st {};
   if (::stat(finalName.constData(), &st) == 0) {
+    // The rename below would replace a read-only file; refuse it, as writing it would.
+    if (::faccessat(AT_FDCWD, finalName.constData(), W_OK, AT_EACCESS) != 0)
+      return SaveError(path, SystemReason(errno));
     mode = st.st_mode & 07777;
     keepMode = true;
   }

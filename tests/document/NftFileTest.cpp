@@ -1,6 +1,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "document/CharRecord.h"
 #include "document/ModConst.h"
@@ -166,6 +169,38 @@ TEST_F(NftFixture, WriteFailureNamesPathAndReasonAndKeepsOldFile) {
   EXPECT_TRUE(NftFile::WriteFile(Path("none") + "/a.nft", "x"));
   EXPECT_TRUE(NftFile::WriteFile(dir.path(), "x"));  // a folder
   EXPECT_EQ(Slurp(Path("plain")), QByteArray("keep"));
+}
+
+// A file the user may not write is not replaced, though its folder would allow it.
+TEST_F(NftFixture, SaveRefusesAFileThatIsNotWritable) {
+  const QString path = Path("locked.nft");
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("keep");
+  }
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+  const QByteArray bytes = NftFile::Build(s, "x");
+  const auto refused = [&] {
+    const auto err = NftFile::WriteFile(path, bytes);
+    return err && err->contains(path);
+  };
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(refused());
+  } else {
+    // Root may write anything: try it as an ordinary user.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && refused();
+      ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(Slurp(path), QByteArray("keep"));
 }
 
 }  // namespace
