@@ -202,6 +202,32 @@ TEST_F(FontImport, VisitingACodeWithoutDataImportsItOnce) {
   EXPECT_EQ(doc::CharRecord::Encode(s.DesignData, ed.CharWidth, ed.CharHeight), storedB);
 }
 
+class FontImportStyles : public FontImport, public ::testing::WithParamInterface<const char*> {};
+
+// Each style of the band changes the sampled cells; the underline lies within the
+// sampled rows and becomes a row of cells where the plain text has none.
+TEST_P(FontImportStyles, ChangeTheSampledCells) {
+  const int rows = platform::RoundToInt32(Metrics().height());
+  Import("ii");
+  const Cells plain = Grid(rows);
+  host.checked[GetParam()] = true;
+  Import("ii");
+  const Cells styled = Grid(rows);
+  EXPECT_NE(styled, plain);
+  if (QString(GetParam()) != "tlUnderline") return;
+  bool underlineRow = false;
+  for (int y = 0; y <= rows; ++y) {
+    int plainInk = 0, styledInk = 0;
+    for (int x = 0; x <= ed.CharWidth; ++x) {
+      plainInk += plain[size_t(y)][size_t(x)] != 0;
+      styledInk += styled[size_t(y)][size_t(x)] != 0;
+    }
+    if (plainInk == 0 && styledInk >= ed.CharWidth * 3 / 4) underlineRow = true;
+  }
+  EXPECT_TRUE(underlineRow);
+}
+INSTANTIATE_TEST_SUITE_P(, FontImportStyles, ::testing::Values("tlBold", "tlItalic", "tlUnderline"));
+
 struct OddCase {
   const char* font;
   const char* size;

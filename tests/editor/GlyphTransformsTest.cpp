@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "TestSupport.h"
 #include "document/CharRecord.h"
@@ -203,5 +205,29 @@ INSTANTIATE_TEST_SUITE_P(
                       UndoCase{"ShiftDown", [](E& e) { e.ShiftDataDown(); }, false},
                       UndoCase{"ReplaceColour", [](E& e) { e.ReplcaeDataColor(2, 0); }, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A glyph 0 cells wide or high leaves the mirrors and the inversion nothing to
+// change, yet each still records its undo state and redraws.
+TEST_F(GlyphTransforms, ZeroSizedGlyphChangesNothingButRecordsAndRedraws) {
+  FillGrid();
+  const std::vector<uint8_t> cells(s.DesignData.Row(s.DesignData.LowY()),
+                                   s.DesignData.Row(s.DesignData.HighY()) + s.DesignData.Stride());
+  int step = 0;
+  for (auto [w, h] : {std::pair{0, 5}, {6, 0}}) {
+    ed.CharWidth = w;
+    ed.CharHeight = h;
+    for (auto run : {&E::FlipHorizontal, &E::FlipVertical, &E::Invert}) {
+      const int redraws = host.gridRedraws;
+      (ed.*run)();
+      EXPECT_EQ(ed.UndoList[static_cast<size_t>(step++)], Glyph());
+      EXPECT_EQ(host.gridRedraws, redraws + 1);
+      EXPECT_EQ(std::vector<uint8_t>(s.DesignData.Row(s.DesignData.LowY()),
+                                     s.DesignData.Row(s.DesignData.HighY()) + s.DesignData.Stride()),
+                cells);
+      EXPECT_EQ(ed.CharWidth, w);
+      EXPECT_EQ(ed.CharHeight, h);
+    }
+  }
+}
 
 }  // namespace
