@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "document/CharRecord.h"
+#include "editor/Render.h"
 #include "platform/Numbers.h"
 
 namespace shell {
@@ -61,7 +62,7 @@ ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 
       const int x = columns[px];
       if (x >= w || row[x] == 0) continue;
       const unsigned char cell = row[x];
-      line[px] = (cell < colors.size() ? colors[cell] : qRgb(0, 0, 0)) | 0xff000000u;
+      line[px] = (cell < colors.size() ? colors[cell] : editor::DamagedCellColor) | 0xff000000u;
     }
   }
   extent.height = std::min(py, ThumbnailSide);

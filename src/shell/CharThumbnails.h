@@ -21,7 +21,8 @@ struct ThumbnailExtent {
 // larger side spans 47 pixels. A picture smaller than 47 x 47 (or null) is made anew at
 // least that large. A record with width or height 0, one shorter than its cells say,
 // or one shorter than its header leaves the picture white (extent 0 x 0). Cell values
-// of 16 and more, which the colour table does not cover, are drawn black.
+// of 16 and more, which the colour table does not cover, are drawn in the grid's colour for
+// damaged cells.
 ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 16>& colors, QImage& picture);
 
 // The 47 x 47 thumbnail of a record on a raster of its own.

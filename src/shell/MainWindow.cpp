@@ -32,8 +32,7 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   const std::pair<const char*, QKeySequence> keys[] = {
       {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},   {"mnuSave", QKeySequence::Save},
       {"mnuUndo", QKeySequence::Undo},   {"mnuRedo", QKeySequence::Redo},   {"mnuCopy", QKeySequence::Copy},
-      {"mnuPaste", QKeySequence::Paste}, {"mnuNextChar", QKeySequence(Qt::Key_PageDown)},
-      {"mnuPreviousChar", QKeySequence(Qt::Key_PageUp)}};
+      {"mnuPaste", QKeySequence::Paste}};
   for (const auto& [key, seq] : keys)
     if (QAction* a = ActiveBar31.Tools().Item(key).Action()) a->setShortcut(seq);
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);

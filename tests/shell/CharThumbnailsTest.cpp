@@ -1,6 +1,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "editor/Render.h"
+
 #include "TestSupport.h"
 #include "shell/CharThumbnails.h"
 
@@ -94,9 +96,9 @@ TEST(Thumbnail, DamagedRecordsGiveAWhiteThumbnail) {
   }
 }
 
-TEST(Thumbnail, CellValuesBeyondTheColourTableAreBlack) {
+TEST(Thumbnail, CellValuesBeyondTheColourTableShowAsOnTheGrid) {
   const QImage img = ThumbnailImage(Record(1, 1, [](int, int) { return 200; }), Colors());
-  EXPECT_EQ(img.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(img.pixel(0, 0), editor::DamagedCellColor);
 }
 
 TEST(Thumbnail, NullPictureIsMadeLargeEnough) {
