@@ -141,8 +141,7 @@ class DesignEditor {
   void ShiftDataDown();
   void ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor);
 
-  // Glyph size and navigation (navigation goes through the main window's list,
-  // so it lives there; these four are the design window's own).
+  // Glyph size, and navigation to the neighbouring code through the host's list.
   void WidthInc();
   void WidthDec();
   void HeightInc();
