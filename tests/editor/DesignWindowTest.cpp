@@ -50,6 +50,27 @@ TEST(DesignWindow, RefusesACloseFromItsOwnCloseBox) {
   EXPECT_EQ(cancel, 0);
 }
 
+TEST(DesignWindow, RestoredOrMinimisedComesBackMaximised) {
+  DesignWindowFixture f;
+  for (const auto show : {&QWidget::showNormal, &QWidget::showMinimized}) {
+    (f.win->*show)();
+    QApplication::processEvents();
+    EXPECT_EQ(f.win->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized), Qt::WindowMaximized);
+  }
+}
+
+TEST(DesignWindow, ZoomingPastTheViewportEnablesBothBarsAndBackDisablesThem) {
+  DesignWindowFixture f;
+  f.s.Zoom = 1000;
+  f.ed.DrawAll();
+  EXPECT_TRUE(f.win->HScrollBar->isEnabled());
+  EXPECT_TRUE(f.win->VScrollBar->isEnabled());
+  f.s.Zoom = 50;
+  f.ed.DrawAll();
+  EXPECT_FALSE(f.win->HScrollBar->isEnabled());
+  EXPECT_FALSE(f.win->VScrollBar->isEnabled());
+}
+
 TEST(DesignWindow, LoadDrawsTheEmpty8x14GlyphAt120x210) {
   DesignWindowFixture f;
   EXPECT_EQ(f.ed.CharWidth, 8);
