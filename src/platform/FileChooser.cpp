@@ -124,11 +124,11 @@ QList<FileChooser::FileType> FileChooser::ParseFilter(const QString& filter) {
   QList<FileType> types;
   const QStringList parts = filter.split('|');
   for (qsizetype i = 0; i < parts.size(); i += 2) {
-    const QString spec = i + 1 < parts.size() ? parts[i + 1] : QString();
-    if (parts[i].trimmed().isEmpty() && spec.trimmed().isEmpty()) continue;  // e.g. a closing "|"
+    const QString wildcards = i + 1 < parts.size() ? parts[i + 1] : QString();
+    if (parts[i].trimmed().isEmpty() && wildcards.trimmed().isEmpty()) continue;  // e.g. a closing "|"
     FileType t;
     t.description = parts[i].trimmed();
-    for (const QString& p : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& p : wildcards.split(';', Qt::SkipEmptyParts)) {
       const QString w = p.trimmed();
       if (w.isEmpty()) continue;
       t.patterns.append(w == "*.*" ? QStringLiteral("*") : w);
