@@ -4,9 +4,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QPainter>
-#include <QStyle>
 #include <algorithm>
-#include <cmath>
 
 #include "editor/Render.h"
 #include "platform/Numbers.h"
@@ -145,10 +143,6 @@ void frmDesign::changeEvent(QEvent* e) {
   QMdiSubWindow::changeEvent(e);
   if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMaximized) && mdiArea())
     QMetaObject::invokeMethod(this, [this] { showMaximized(); }, Qt::QueuedConnection);
-}
-
-void frmDesign::resizeEvent(QResizeEvent* e) {
-  QMdiSubWindow::resizeEvent(e);
 }
 
 bool frmDesign::eventFilter(QObject* watched, QEvent* event) {

@@ -75,7 +75,6 @@ class frmDesign : public QMdiSubWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
-  void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* e) override;
 
