@@ -3,7 +3,10 @@
 #include <QMap>
 #include <QRect>
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "document/ModConst.h"
@@ -47,6 +50,17 @@ class FakeDesignHost : public editor::DesignHost {
   }
 };
 
+// A CharRecord of w x h cells whose cell (x, y) is cell(x, y), built by hand so that
+// tests do not lean on the encoder they may be checking.
+inline std::string MakeRecord(int w, int h, const std::function<uint8_t(int, int)>& cell) {
+  std::string r{static_cast<char>(w / 255), static_cast<char>(w % 255), static_cast<char>(h / 255),
+                static_cast<char>(h % 255)};
+  r.reserve(4 + static_cast<size_t>(w) * static_cast<size_t>(h));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) r.push_back(static_cast<char>(cell(x, y)));
+  return r;
+}
+
 // A fresh program state after InitDefaults, with Zoom 100, and an editor on it.
 struct EditorFixture {
   doc::ModConst s;
@@ -55,6 +69,11 @@ struct EditorFixture {
   EditorFixture() {
     doc::InitDefaults(s);
     s.Zoom = 100;
+  }
+  int UndoSlotsInUse() const {
+    int n = 0;
+    for (const auto& slot : ed.UndoList) n += slot.empty() ? 0 : 1;
+    return n;
   }
 };
 

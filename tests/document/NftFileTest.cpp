@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "TestSupport.h"
 #include "document/CharRecord.h"
 #include "document/ModConst.h"
 #include "document/NftFile.h"
@@ -16,10 +17,7 @@ namespace {
 uint8_t At(const QByteArray& b, int i) { return static_cast<uint8_t>(b[i]); }
 
 std::string Glyph(int w, int h, uint8_t seed) {
-  std::string r = {static_cast<char>(w / 255), static_cast<char>(w % 255),
-                   static_cast<char>(h / 255), static_cast<char>(h % 255)};
-  for (int i = 0; i < w * h; ++i) r.push_back(static_cast<char>((seed + i) % 16));
-  return r;
+  return testsupport::MakeRecord(w, h, [w, seed](int x, int y) { return static_cast<uint8_t>((seed + y * w + x) % 16); });
 }
 
 QByteArray Slurp(const QString& path) {

@@ -9,11 +9,7 @@ using testsupport::EditorFixture;
 using E = editor::DesignEditor;
 
 struct GlyphSizeNavigation : ::testing::Test, EditorFixture {
-  int SlotsInUse() {
-    int n = 0;
-    for (const auto& slot : ed.UndoList) n += slot.empty() ? 0 : 1;
-    return n;
-  }
+  int SlotsInUse() const { return UndoSlotsInUse(); }
   // Every code the tests visit has a stored glyph, so no system font is involved.
   void StoreAll() {
     for (auto& r : s.FontData) r = std::string("\0\x08\0\x0e", 4) + std::string(8 * 14, '\0');

@@ -9,14 +9,7 @@ using testsupport::EditorFixture;
 
 // A record of the given size whose cell (x, y) holds seed + x + 3y (mod 15, never 0).
 std::string Glyph(int w, int h, int seed) {
-  std::string r(4 + static_cast<size_t>(w) * h, '\0');
-  r[0] = static_cast<char>(w / 255);
-  r[1] = static_cast<char>(w % 255);
-  r[2] = static_cast<char>(h / 255);
-  r[3] = static_cast<char>(h % 255);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) r[4 + static_cast<size_t>(y) * w + x] = static_cast<char>(1 + (seed + x + 3 * y) % 15);
-  return r;
+  return testsupport::MakeRecord(w, h, [seed](int x, int y) { return static_cast<uint8_t>(1 + (seed + x + 3 * y) % 15); });
 }
 
 struct UndoHistory : ::testing::Test, EditorFixture {
@@ -31,11 +24,7 @@ struct UndoHistory : ::testing::Test, EditorFixture {
     ed.SaveUndoAction();
     s.DesignData.Set(0, 0, v);
   }
-  int SlotsInUse() {
-    int n = 0;
-    for (const auto& slot : ed.UndoList) n += slot.empty() ? 0 : 1;
-    return n;
-  }
+  int SlotsInUse() const { return UndoSlotsInUse(); }
 };
 
 TEST_F(UndoHistory, UndoThreeTimesAfterOneEdit) {

@@ -13,10 +13,7 @@ namespace {
 using shell::CharListPanel;
 
 std::string SolidRecord(int w, int h, uint8_t color) {
-  std::string r{static_cast<char>(w / 255), static_cast<char>(w % 255), static_cast<char>(h / 255),
-                static_cast<char>(h % 255)};
-  r.append(static_cast<size_t>(w) * h, static_cast<char>(color));
-  return r;
+  return testsupport::MakeRecord(w, h, [color](int, int) { return color; });
 }
 
 struct PanelFixture : ::testing::Test {

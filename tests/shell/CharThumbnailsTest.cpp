@@ -10,13 +10,7 @@ namespace {
 
 using shell::ThumbnailImage;
 
-std::string Record(int w, int h, const std::function<uint8_t(int, int)>& cell) {
-  std::string r{static_cast<char>(w / 255), static_cast<char>(w % 255), static_cast<char>(h / 255),
-                static_cast<char>(h % 255)};
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) r.push_back(static_cast<char>(cell(x, y)));
-  return r;
-}
+using testsupport::MakeRecord;
 
 std::array<QRgb, 16> Colors() {
   testsupport::EditorFixture f;
@@ -44,7 +38,7 @@ class ThumbnailGeometry : public ::testing::TestWithParam<Geometry> {};
 
 TEST_P(ThumbnailGeometry, LargerSideSpansTheThumbnail) {
   const Geometry g = GetParam();
-  const std::string rec = Record(g.w, g.h, [](int, int) { return 2; });
+  const std::string rec = MakeRecord(g.w, g.h, [](int, int) { return 2; });
   QImage picture(109, 133, QImage::Format_RGB32);
   picture.fill(Qt::blue);
   const shell::ThumbnailExtent e = shell::DrawThumbnail(rec, Colors(), picture);
@@ -64,28 +58,28 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ThumbnailGeometry,
 TEST(Thumbnail, SamplesEverySecondCellOfEverySecondRowAtStepTwo) {
   // Ink only where x or y is odd: the sampling at step 2 never meets it.
   const auto colors = Colors();
-  EXPECT_TRUE(AllWhite(ThumbnailImage(Record(94, 47, [](int x, int y) { return (x | y) & 1 ? 1 : 0; }), colors)));
-  const QImage even = ThumbnailImage(Record(94, 47, [](int x, int y) { return (x | y) & 1 ? 0 : 1; }), colors);
+  EXPECT_TRUE(AllWhite(ThumbnailImage(MakeRecord(94, 47, [](int x, int y) { return (x | y) & 1 ? 1 : 0; }), colors)));
+  const QImage even = ThumbnailImage(MakeRecord(94, 47, [](int x, int y) { return (x | y) & 1 ? 0 : 1; }), colors);
   EXPECT_EQ(Ink(even), QRect(0, 0, 47, 24));
 }
 
 TEST(Thumbnail, CellsTakeTheirColourTableEntry) {
-  const QImage img = ThumbnailImage(Record(2, 1, [](int x, int) { return x == 0 ? 10 : 15; }), Colors());
+  const QImage img = ThumbnailImage(MakeRecord(2, 1, [](int x, int) { return x == 0 ? 10 : 15; }), Colors());
   EXPECT_EQ(img.pixel(0, 0), qRgb(0, 0, 255));
   EXPECT_EQ(img.pixel(30, 0), qRgb(125, 125, 0));  // 30 / 23.5 rounds to column 1
   EXPECT_EQ(img.pixel(46, 0), qRgb(255, 255, 255));  // the empty extra column
 }
 
 TEST(Thumbnail, GlyphWithoutInkIsWhite) {
-  EXPECT_TRUE(AllWhite(ThumbnailImage(Record(10, 16, [](int, int) { return 0; }), Colors())));
+  EXPECT_TRUE(AllWhite(ThumbnailImage(MakeRecord(10, 16, [](int, int) { return 0; }), Colors())));
 }
 
 TEST(Thumbnail, DamagedRecordsGiveAWhiteThumbnail) {
   const auto colors = Colors();
-  std::string shortByOne = Record(10, 16, [](int, int) { return 1; });
+  std::string shortByOne = MakeRecord(10, 16, [](int, int) { return 1; });
   shortByOne.pop_back();
-  const std::string cases[] = {std::string("\x01", 1), std::string(3, '\x05'), Record(0, 0, nullptr),
-                               Record(0, 16, nullptr), Record(16, 0, nullptr), shortByOne,
+  const std::string cases[] = {std::string("\x01", 1), std::string(3, '\x05'), MakeRecord(0, 0, nullptr),
+                               MakeRecord(0, 16, nullptr), MakeRecord(16, 0, nullptr), shortByOne,
                                std::string("\x04\x04\x03\x03", 4)};  // 1024 x 768 with no cells
   for (const std::string& rec : cases) {
     QImage picture(109, 133, QImage::Format_RGB32);
@@ -97,13 +91,13 @@ TEST(Thumbnail, DamagedRecordsGiveAWhiteThumbnail) {
 }
 
 TEST(Thumbnail, CellValuesBeyondTheColourTableShowAsOnTheGrid) {
-  const QImage img = ThumbnailImage(Record(1, 1, [](int, int) { return 200; }), Colors());
+  const QImage img = ThumbnailImage(MakeRecord(1, 1, [](int, int) { return 200; }), Colors());
   EXPECT_EQ(img.pixel(0, 0), editor::DamagedCellColor);
 }
 
 TEST(Thumbnail, NullPictureIsMadeLargeEnough) {
   QImage picture;
-  shell::DrawThumbnail(Record(3, 3, [](int, int) { return 1; }), Colors(), picture);
+  shell::DrawThumbnail(MakeRecord(3, 3, [](int, int) { return 1; }), Colors(), picture);
   EXPECT_GE(picture.width(), 47);
   EXPECT_GE(picture.height(), 47);
   EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
