@@ -1,79 +1,77 @@
 #include "shell/Dispatcher.h"
 
-#include <functional>
-#include <utility>
-#include <vector>
-
 namespace shell {
 
 namespace {
 
-using Action = std::function<void(CommandTarget&)>;
-
-// The keys in the order they are compared; the first match wins.
-const std::vector<std::pair<QString, Action>>& Commands() {
-  static const std::vector<std::pair<QString, Action>> table = [] {
-    std::vector<std::pair<QString, Action>> t = {
-        {"mnuNew", [](CommandTarget& c) { c.NewProject(); }},
-        {"mnuSave", [](CommandTarget& c) { c.SaveProject(); }},
-        {"mnuSaveAs", [](CommandTarget& c) { c.SaveProjectAs(); }},
-        {"mnuOpen", [](CommandTarget& c) { c.OpenProject(); }},
-        {"mnuImport", [](CommandTarget& c) { c.ShowImport(); }},
-        {"mnuExport", [](CommandTarget& c) { c.ShowExport(); }},
-        {"mnuUndo", [](CommandTarget& c) { c.Undo(); }},
-        {"mnuRedo", [](CommandTarget& c) { c.Redo(); }},
-        {"mnuCopy", [](CommandTarget& c) { c.CopyData(); }},
-        {"mnuPaste", [](CommandTarget& c) { c.PasteData(); }},
-        {"mnuPasteSpecial", [](CommandTarget& c) { c.PasteSpecial(); }},
-        {"mnuClear", [](CommandTarget& c) { c.ClearDesignData(); c.DrawAll(); }},
-        {"mnuRemove", [](CommandTarget& c) { c.RemoveCharacter(); }},
-        {"mnuWidthI", [](CommandTarget& c) { c.WidthInc(); }},
-        {"mnuWidthD", [](CommandTarget& c) { c.WidthDec(); }},
-        {"mnuHeightI", [](CommandTarget& c) { c.HeightInc(); }},
-        {"mnuHeightD", [](CommandTarget& c) { c.HeightDec(); }},
-        {"mnuShiftLeft", [](CommandTarget& c) { c.ShiftDataLeft(); c.DrawAll(); }},
-        {"mnuShiftRight", [](CommandTarget& c) { c.ShiftDataRight(); c.DrawAll(); }},
-        {"mnuShiftUp", [](CommandTarget& c) { c.ShiftDataUp(); c.DrawAll(); }},
-        {"mnuShiftDown", [](CommandTarget& c) { c.ShiftDataDown(); c.DrawAll(); }},
-        {"mnuReadFont", [](CommandTarget& c) { c.ReadFromFont(); }},
-        {"mnuResetData", [](CommandTarget& c) { c.ResetData(); }},
-        {"mnuFontSetting", [](CommandTarget& c) { c.ShowFontSetting(); }},
-        {"mnuCharList", [](CommandTarget& c) { c.ShowCharListEditor(); }},
-    };
-    for (const char* tool : {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor"}) {
-      const QString key = QString::fromLatin1(tool);
-      t.emplace_back(key, [key](CommandTarget& c) { c.SelectDrawTool(key); });
-    }
-    t.emplace_back("tlFlipVertical", [](CommandTarget& c) { c.FlipVertical(); });
-    t.emplace_back("tlFlipHorizontal", [](CommandTarget& c) { c.FlipHorizontal(); });
-    t.emplace_back("tlInvert", [](CommandTarget& c) { c.Invert(); });
-    for (int o = 0; o < 2; ++o)
-      for (int k = 1; k <= 6; ++k)
-        t.emplace_back(QString(o == 0 ? "tlVG%1" : "tlHG%1").arg(k),
-                       [o, k](CommandTarget& c) { c.ToggleGuideLine(o, k); });
-    t.emplace_back("mnuPreviousChar", [](CommandTarget& c) { c.PreviousCharacter(); });
-    t.emplace_back("mnuNextChar", [](CommandTarget& c) { c.NextCharacter(); });
-    t.emplace_back("muuLCDPreview", [](CommandTarget& c) { c.ShowLCDPreview(); });
-    t.emplace_back("mnuLEDPreview", [](CommandTarget& c) { c.ShowLEDPreview(); });
-    t.emplace_back("mnuFontPreview", [](CommandTarget& c) { c.ShowFontPreview(); });
-    return t;
-  }();
-  return table;
-}
+constexpr int32_t FirstColor = 1;
+constexpr int32_t LastColor = 15;
 
 }  // namespace
 
-bool DispatchToolClick(const QString& key, CommandTarget& t) {
-  bool matched = false;
-  for (const auto& [k, action] : Commands()) {
-    if (k == key) {
-      action(t);
-      matched = true;
+ToolClickCommands DispatchToolClick(const QString& key) {
+  ToolClickCommands run;
+  for (const CommandKey& entry : CommandTable) {
+    if (key == QLatin1String(entry.key)) {
+      run.matched = entry.call;
       break;
     }
   }
+  // Looked at after the comparisons, whatever matched: no command key begins so.
+  if (key.left(7) == QLatin1String("tlColor")) {
+    bool ok = false;
+    const int color = key.mid(7).toInt(&ok);
+    if (ok && color >= FirstColor && color <= LastColor) run.color = CommandCall{Command::SelectColor, color};
+  }
+  return run;
+}
+
+bool DispatchToolClick(const QString& key, CommandTarget& t) {
+  const ToolClickCommands run = DispatchToolClick(key);
+  if (run.matched) {
+    switch (run.matched->command) {
+      case Command::NewProject: t.NewProject(); break;
+      case Command::SaveProject: t.SaveProject(); break;
+      case Command::SaveProjectAs: t.SaveProjectAs(); break;
+      case Command::OpenProject: t.OpenProject(); break;
+      case Command::ShowImport: t.ShowImport(); break;
+      case Command::ShowExport: t.ShowExport(); break;
+      case Command::Undo: t.Undo(); break;
+      case Command::Redo: t.Redo(); break;
+      case Command::CopyData: t.CopyData(); break;
+      case Command::PasteData: t.PasteData(); break;
+      case Command::PasteSpecial: t.PasteSpecial(); break;
+      case Command::ClearDesignData: t.ClearDesignData(); break;
+      case Command::RemoveCharacter: t.RemoveCharacter(); break;
+      case Command::WidthInc: t.WidthInc(); break;
+      case Command::WidthDec: t.WidthDec(); break;
+      case Command::HeightInc: t.HeightInc(); break;
+      case Command::HeightDec: t.HeightDec(); break;
+      case Command::ShiftDataLeft: t.ShiftDataLeft(); break;
+      case Command::ShiftDataRight: t.ShiftDataRight(); break;
+      case Command::ShiftDataUp: t.ShiftDataUp(); break;
+      case Command::ShiftDataDown: t.ShiftDataDown(); break;
+      case Command::ReadFromFont: t.ReadFromFont(); break;
+      case Command::ResetData: t.ResetData(); break;
+      case Command::FlipVertical: t.FlipVertical(); break;
+      case Command::FlipHorizontal: t.FlipHorizontal(); break;
+      case Command::Invert: t.Invert(); break;
+      case Command::PreviousCharacter: t.PreviousCharacter(); break;
+      case Command::NextCharacter: t.NextCharacter(); break;
+      case Command::ShowFontSetting: t.ShowFontSetting(); break;
+      case Command::ShowCharListEditor: t.ShowCharListEditor(); break;
+      case Command::ShowLCDPreview: t.ShowLCDPreview(); break;
+      case Command::ShowLEDPreview: t.ShowLEDPreview(); break;
+      case Command::ShowFontPreview: t.ShowFontPreview(); break;
+      case Command::SelectDrawTool: t.SelectDrawTool(key); break;
+      case Command::ToggleVerticalGuide: t.ToggleGuideLine(0, run.matched->arg); break;
+      case Command::ToggleHorizontalGuide: t.ToggleGuideLine(1, run.matched->arg); break;
+      case Command::SelectColor: break;
+    }
+    if (run.matched->drawAllAfter) t.DrawAll();
+  }
   if (key.left(7) == QLatin1String("tlColor")) t.SelectColor(key);
-  return matched;
+  return run.matched.has_value();
 }
 
 }  // namespace shell
