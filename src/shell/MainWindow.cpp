@@ -84,7 +84,55 @@ void frmMain::InitMainWindow() {
   doc::InitDefaults(S);
 }
 
-void frmMain::ActiveBar31_ToolClick(platform::BarTool& tool) { DispatchToolClick(tool.Name(), *this); }
+void frmMain::ActiveBar31_ToolClick(platform::BarTool& tool) {
+  const ToolClickCommands run = DispatchToolClick(tool.Name());
+  if (run.matched) RunCommand(*run.matched);
+  if (run.color) RunCommand(*run.color);
+}
+
+void frmMain::RunCommand(const CommandCall& call) {
+  switch (call.command) {
+    case Command::NewProject: doc::NewProject(S, *this); break;
+    case Command::SaveProject: doc::SaveProject(S, *this); break;
+    case Command::SaveProjectAs: doc::SaveProjectAs(S, *this); break;
+    case Command::OpenProject: doc::OpenProject(S, *this); break;
+    case Command::Undo: Design->Undo(); break;
+    case Command::Redo: Design->Redo(); break;
+    case Command::CopyData: Design->CopyData(); break;
+    case Command::PasteData: Design->PasteData(); break;
+    case Command::ClearDesignData: doc::ClearDesignData(S); break;
+    case Command::RemoveCharacter: picCharList->RemoveCharacter(); break;
+    case Command::WidthInc: Design->WidthInc(); break;
+    case Command::WidthDec: Design->WidthDec(); break;
+    case Command::HeightInc: Design->HeightInc(); break;
+    case Command::HeightDec: Design->HeightDec(); break;
+    case Command::ShiftDataLeft: Design->ShiftDataLeft(); break;
+    case Command::ShiftDataRight: Design->ShiftDataRight(); break;
+    case Command::ShiftDataUp: Design->ShiftDataUp(); break;
+    case Command::ShiftDataDown: Design->ShiftDataDown(); break;
+    case Command::ReadFromFont: Design->ReadFromFont(); break;
+    case Command::ResetData: Design->ResetData(); break;
+    case Command::FlipVertical: Design->FlipVertical(); break;
+    case Command::FlipHorizontal: Design->FlipHorizontal(); break;
+    case Command::Invert: Design->Invert(); break;
+    case Command::PreviousCharacter: Design->PreviousCharacter(); break;
+    case Command::NextCharacter: Design->NextCharacter(); break;
+    case Command::ShowFontSetting: ShowFontSetting(); break;
+    case Command::SelectDrawTool: shell::SelectDrawTool(*Design, call.arg); break;
+    case Command::ToggleVerticalGuide: shell::ToggleGuideLine(*Design, 0, call.arg); break;
+    case Command::ToggleHorizontalGuide: shell::ToggleGuideLine(*Design, 1, call.arg); break;
+    case Command::SelectColor: shell::SelectColor(*Design, call.arg); break;
+    // Their windows are not built yet.
+    case Command::ShowImport:
+    case Command::ShowExport:
+    case Command::PasteSpecial:
+    case Command::ShowCharListEditor:
+    case Command::ShowLCDPreview:
+    case Command::ShowLEDPreview:
+    case Command::ShowFontPreview: break;
+  }
+  if (call.drawAllAfter) Design->DrawAll();
+}
 
 void frmMain::ActiveBar31_ToolChange(platform::BarTool& tool) {
   shell::ToolChange(*Design, tool.Name(), tool.Text());
@@ -168,22 +216,7 @@ int frmMain::ListItemCount() { return picCharList->ItemCount(); }
 
 void frmMain::SelectListItem(int code) { picCharList->SelectCode(code); }
 
-// CommandTarget.
-
-void frmMain::NewProject() { doc::NewProject(S, *this); }
-void frmMain::SaveProject() { doc::SaveProject(S, *this); }
-void frmMain::SaveProjectAs() { doc::SaveProjectAs(S, *this); }
-void frmMain::OpenProject() { doc::OpenProject(S, *this); }
-
-void frmMain::RemoveCharacter() {
-  picCharList->RemoveCharacter();
-}
-
 void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, *this, this); }
-
-void frmMain::SelectDrawTool(const QString& key) { shell::SelectDrawTool(*Design, key); }
-void frmMain::ToggleGuideLine(int orientation, int number) { shell::ToggleGuideLine(*Design, orientation, number); }
-void frmMain::SelectColor(const QString& key) { shell::SelectColor(*Design, key); }
 
 // FileCommandsHost.
 

@@ -22,7 +22,6 @@ class frmSpilash;
 
 class frmMain : public QMainWindow,
                 public editor::DesignHost,
-                public CommandTarget,
                 public doc::FileCommandsHost,
                 public doc::CharDefaultHost {
   Q_OBJECT
@@ -41,6 +40,8 @@ class frmMain : public QMainWindow,
 
   // Toolbar events.
   void ActiveBar31_ToolClick(platform::BarTool& tool);
+  // Runs one command of a click: the only place where a command value becomes a call.
+  void RunCommand(const CommandCall& call);
   void ActiveBar31_ToolChange(platform::BarTool& tool);
   void ActiveBar31_ToolKeyDown(platform::BarTool& tool, int& keyCode);
   void ActiveBar31_CloseQuery(bool& cancel);
@@ -73,48 +74,10 @@ class frmMain : public QMainWindow,
   int ListItemCount() override;
   void SelectListItem(int code) override;
 
-  // CommandTarget.
-  void NewProject() override;
-  void SaveProject() override;
-  void SaveProjectAs() override;
-  void OpenProject() override;
-  void ShowImport() override {}
-  void ShowExport() override {}
-  void Undo() override { Design->Undo(); }
-  void Redo() override { Design->Redo(); }
-  void CopyData() override { Design->CopyData(); }
-  void PasteData() override { Design->PasteData(); }
-  void PasteSpecial() override {}
-  void ClearDesignData() override { doc::ClearDesignData(S); }
-  void RemoveCharacter() override;
-  void WidthInc() override { Design->WidthInc(); }
-  void WidthDec() override { Design->WidthDec(); }
-  void HeightInc() override { Design->HeightInc(); }
-  void HeightDec() override { Design->HeightDec(); }
-  void ShiftDataLeft() override { Design->ShiftDataLeft(); }
-  void ShiftDataRight() override { Design->ShiftDataRight(); }
-  void ShiftDataUp() override { Design->ShiftDataUp(); }
-  void ShiftDataDown() override { Design->ShiftDataDown(); }
-  void ReadFromFont() override { Design->ReadFromFont(); }
-  void ResetData() override { Design->ResetData(); }
-  void FlipVertical() override { Design->FlipVertical(); }
-  void FlipHorizontal() override { Design->FlipHorizontal(); }
-  void Invert() override { Design->Invert(); }
-  void PreviousCharacter() override { Design->PreviousCharacter(); }
-  void NextCharacter() override { Design->NextCharacter(); }
-  void DrawAll() override { Design->DrawAll(); }
-  void ShowFontSetting() override;
-  void ShowCharListEditor() override {}
-  void ShowLCDPreview() override {}
-  void ShowLEDPreview() override {}
-  void ShowFontPreview() override {}
-  void SelectDrawTool(const QString& key) override;
-  void ToggleGuideLine(int orientation, int number) override;
-  void SelectColor(const QString& key) override;
-
   // FileCommandsHost.
   void SaveFontData() override { Design->SaveFontData(); }
   void DrawFont() override { Design->DrawFont(); }
+  void DrawAll() override { Design->DrawAll(); }
   bool SelectFirstListItem() override;
   void ShowFontSettings() override { ShowFontSetting(); }
   void SetFileNameCaption(const QString& path) override;
@@ -125,6 +88,7 @@ class frmMain : public QMainWindow,
 
  private:
   void GiveGridTheFocus();
+  void ShowFontSetting();
 
   QString programFolder_;
 };

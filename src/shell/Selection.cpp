@@ -21,31 +21,21 @@ int32_t TextNumber(const QString& text) { return platform::RoundToInt32(platform
 // The drawing tools by CurrentTool value.
 constexpr const char* DrawToolKeys[] = {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor"};
 
-std::optional<int32_t> ToolValue(const QString& key) {
-  for (int32_t i = 0; i < static_cast<int32_t>(std::size(DrawToolKeys)); ++i)
-    if (key == QLatin1String(DrawToolKeys[i])) return i;
-  return std::nullopt;
-}
-
 }  // namespace
 
-void SelectDrawTool(editor::DesignEditor& ed, const QString& key) {
-  const auto tool = ToolValue(key);
-  if (!tool) return;
+void SelectDrawTool(editor::DesignEditor& ed, int32_t tool) {
+  if (tool < 0 || tool >= static_cast<int32_t>(std::size(DrawToolKeys))) return;
   // The "Text" button shares the band's check mark but selects no tool.
   for (const char* k : DrawToolKeys) ed.Host.SetToolChecked(QString::fromLatin1(k), false);
   ed.Host.SetToolChecked(QStringLiteral("tlText"), false);
-  ed.Host.SetToolChecked(key, true);
-  ed.S.CurrentTool = *tool;
+  ed.Host.SetToolChecked(QString::fromLatin1(DrawToolKeys[tool]), true);
+  ed.S.CurrentTool = tool;
 }
 
-void SelectColor(editor::DesignEditor& ed, const QString& key) {
-  if (!key.startsWith(QLatin1String("tlColor"))) return;
-  bool ok = false;
-  const int color = key.mid(7).toInt(&ok);
-  if (!ok || color < 1 || color > 15) return;
+void SelectColor(editor::DesignEditor& ed, int32_t color) {
+  if (color < 1 || color > 15) return;
   for (int n = 1; n <= 15; ++n) ed.Host.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
-  ed.Host.SetToolChecked(key, true);
+  ed.Host.SetToolChecked(QStringLiteral("tlColor%1").arg(color), true);
   ed.S.CurrentColor = color;
 }
 

@@ -14,12 +14,12 @@ namespace shell {
 constexpr int32_t MaxZoom = 10000;
 constexpr int32_t MaxGuidePosition = 1000000;
 
-// A "tlPoint" .. "tlReplaceColor" click: the only check mark of "bndDrawTools" and
-// CurrentTool. Other keys change nothing.
-void SelectDrawTool(editor::DesignEditor& ed, const QString& key);
-// A "tlColor1" .. "tlColor15" click: the only check mark of "bndColors" and
-// CurrentColor. Other keys change nothing.
-void SelectColor(editor::DesignEditor& ed, const QString& key);
+// Drawing tool 0 .. 4 ("tlPoint" .. "tlReplaceColor"): the only check mark of
+// "bndDrawTools" and CurrentTool. Other values change nothing.
+void SelectDrawTool(editor::DesignEditor& ed, int32_t tool);
+// Colour 1 .. 15 ("tlColor1" .. "tlColor15"): the only check mark of "bndColors"
+// and CurrentColor. Other values change nothing.
+void SelectColor(editor::DesignEditor& ed, int32_t color);
 // Guide k (1..6) of orientation o (0 vertical, 1 horizontal): off when on, else
 // asks for its position; then redraws.
 void ToggleGuideLine(editor::DesignEditor& ed, int32_t o, int32_t k);

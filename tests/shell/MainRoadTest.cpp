@@ -23,7 +23,7 @@ struct ProgramRun {
     win->MDIForm_Load();
     win->ActiveBar31.Tools().Item("tlFont").SetText("DejaVu Sans");
   }
-  void Click(const char* key) { shell::DispatchToolClick(key, *win); }
+  void Click(const char* key) { win->ActiveBar31_ToolClick(win->ActiveBar31.Tools().Item(key)); }
   void Visit(int code) {
     win->picCharList->SelectCode(code);
     win->picCharList->lvChars_DblClick();

@@ -64,7 +64,7 @@ TEST(MainWindowStartUp, NoCharListLeavesThePanelEmptyAndCommandsHarmless) {
   EXPECT_EQ(f.win->picCharList->cmbList->count(), 0);
   EXPECT_EQ(f.win->picCharList->ItemCount(), 0);
   for (const char* key : {"mnuNextChar", "mnuPreviousChar", "mnuRemove", "mnuUndo", "mnuClear"})
-    shell::DispatchToolClick(key, *f.win);
+    f.win->ActiveBar31_ToolClick(f.Tool(key));
   EXPECT_EQ(f.s.CurrentChar, -1);
 }
 
@@ -74,11 +74,49 @@ TEST(MainWindowCommands, DoubleClickSwitchesDrawAndSaveMarksTheFontChanged) {
   f.win->picCharList->lvChars_DblClick();
   ASSERT_EQ(f.s.CurrentChar, 65);
   f.s.DesignData.Set(0, 0, 3);
-  shell::DispatchToolClick("mnuNextChar", *f.win);
+  f.win->ActiveBar31_ToolClick(f.Tool("mnuNextChar"));
   EXPECT_EQ(f.s.CurrentChar, 66);
   EXPECT_TRUE(f.s.FontModified);
   EXPECT_EQ(static_cast<unsigned char>(f.s.FontData[65][4]), 3);
   EXPECT_TRUE(f.win->picCharList->ImageList1.ListImages.Contains("A65"));
+}
+
+// Clear and the shifts leave their redraw to the caller: after the click the grid
+// shows the new cells at once. Clear leaves FontData until the glyph is stored.
+TEST(MainWindowCommands, ClearAndShiftsAreRedrawnAtOnce) {
+  MainWindowFixture f(kTwoLists);
+  f.win->picCharList->SelectCode(65);
+  f.win->picCharList->lvChars_DblClick();
+  ASSERT_EQ(f.s.CurrentChar, 65);
+  const std::string stored = f.s.FontData[65];
+  for (const char* key : {"mnuShiftRight", "mnuShiftDown", "mnuShiftLeft", "mnuShiftUp", "mnuClear"}) {
+    f.s.DesignData.Set(2, 2, 3);
+    f.win->Design->DrawAll();
+    f.win->ActiveBar31_ToolClick(f.Tool(key));
+    const QImage shown = f.win->Design->DesignPicture;
+    f.win->Design->DrawAll();
+    EXPECT_TRUE(shown == f.win->Design->DesignPicture) << key;
+  }
+  EXPECT_EQ(f.s.DesignData.Get(2, 2), 0);
+  EXPECT_EQ(f.s.FontData[65], stored);
+}
+
+// A colour or tool click reaches the toolbar's check marks and the editor's state;
+// the text tool and the windows still to come change nothing.
+TEST(MainWindowCommands, SelectionClicksSetStateAndTheOnlyCheckMark) {
+  MainWindowFixture f(kTwoLists);
+  f.win->ActiveBar31_ToolClick(f.Tool("tlColor12"));
+  f.win->ActiveBar31_ToolClick(f.Tool("tlLine"));
+  EXPECT_EQ(f.s.CurrentColor, 12);
+  EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
+  for (const char* key : {"tlText", "mnuImport", "mnuExport", "mnuPasteSpecial", "mnuCharList", "muuLCDPreview",
+                          "mnuLEDPreview", "mnuFontPreview", "mnuOption"})
+    f.win->ActiveBar31_ToolClick(f.Tool(key));
+  EXPECT_EQ(f.s.CurrentColor, 12);
+  EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
+  for (int n = 1; n <= 15; ++n) EXPECT_EQ(f.Tool(QString("tlColor%1").arg(n).toLatin1()).Checked(), n == 12);
+  EXPECT_TRUE(f.Tool("tlLine").Checked());
+  EXPECT_FALSE(f.Tool("tlPoint").Checked());
 }
 
 TEST(MainWindowClose, UnchangedFontClosesWithoutAQuestion) {

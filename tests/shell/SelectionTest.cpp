@@ -21,14 +21,14 @@ TEST(Selection, ToolCarriesTheOnlyCheckMarkOfItsBand) {
   EditorFixture f;
   f.host.checked["tlRectangle"] = true;
   f.host.checked["tlText"] = true;
-  shell::SelectDrawTool(f.ed, "tlLine");
+  shell::SelectDrawTool(f.ed, doc::ToolLine);
   EXPECT_TRUE(f.host.checked["tlLine"]);
   EXPECT_EQ(CheckedCount(f.host), 1);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
-  shell::SelectDrawTool(f.ed, "tlReplaceColor");
+  shell::SelectDrawTool(f.ed, doc::ToolReplaceColor);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolReplaceColor);
   EXPECT_EQ(CheckedCount(f.host), 1);
-  shell::SelectDrawTool(f.ed, "tlText");  // selects no tool
+  for (int32_t none : {-1, 5}) shell::SelectDrawTool(f.ed, none);  // no such tool
   EXPECT_EQ(f.s.CurrentTool, doc::ToolReplaceColor);
   EXPECT_TRUE(f.host.checked["tlReplaceColor"]);
 }
@@ -37,13 +37,13 @@ TEST(Selection, ColorCarriesTheOnlyCheckMarkOfItsBand) {
   EditorFixture f;
   f.host.checked["tlColor3"] = true;
   f.host.checked["tlColor1"] = true;
-  shell::SelectColor(f.ed, "tlColor15");
+  shell::SelectColor(f.ed, 15);
   EXPECT_TRUE(f.host.checked["tlColor15"]);
   EXPECT_EQ(CheckedCount(f.host), 1);
   EXPECT_EQ(f.s.CurrentColor, 15);
-  shell::SelectColor(f.ed, "tlColor12");
+  shell::SelectColor(f.ed, 12);
   EXPECT_EQ(f.s.CurrentColor, 12);
-  for (const char* bad : {"tlColor0", "tlColor16", "tlColorX"}) shell::SelectColor(f.ed, bad);
+  for (int32_t bad : {0, 16, -1}) shell::SelectColor(f.ed, bad);
   EXPECT_EQ(f.s.CurrentColor, 12);
   EXPECT_TRUE(f.host.checked["tlColor12"]);
   EXPECT_EQ(CheckedCount(f.host), 1);
