@@ -27,27 +27,27 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   InstalledFonts = [] { return QFontDatabase::families(); };
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
-  ActiveBar31.Build(*this, MainLayout());
+  ToolBar.Build(*this, MainLayout());
   // The usual keys of the file and edit commands, beside the menus' "&" letters.
   const std::pair<const char*, QKeySequence> keys[] = {
       {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},   {"mnuSave", QKeySequence::Save},
       {"mnuUndo", QKeySequence::Undo},   {"mnuRedo", QKeySequence::Redo},   {"mnuCopy", QKeySequence::Copy},
       {"mnuPaste", QKeySequence::Paste}};
   for (const auto& [key, seq] : keys)
-    if (QAction* a = ActiveBar31.Tools().Item(key).Action()) a->setShortcut(seq);
+    if (QAction* a = ToolBar.Tools().Item(key).Action()) a->setShortcut(seq);
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
   Design = std::make_unique<editor::DesignEditor>(S, *this);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);
 
   // Direct connections: the handlers write the reference arguments back.
-  connect(&ActiveBar31, &platform::ToolBarControl::ToolClick, this,
-          [this](platform::BarTool& t) { ActiveBar31_ToolClick(t); }, Qt::DirectConnection);
-  connect(&ActiveBar31, &platform::ToolBarControl::ToolChange, this,
-          [this](platform::BarTool& t) { ActiveBar31_ToolChange(t); }, Qt::DirectConnection);
-  connect(&ActiveBar31, &platform::ToolBarControl::ToolKeyDown, this,
-          [this](platform::BarTool& t, int& k) { ActiveBar31_ToolKeyDown(t, k); }, Qt::DirectConnection);
-  connect(&ActiveBar31, &platform::ToolBarControl::CloseQuery, this,
-          [this](bool& cancel) { ActiveBar31_CloseQuery(cancel); }, Qt::DirectConnection);
+  connect(&ToolBar, &platform::ToolBarControl::ToolClick, this,
+          [this](platform::BarTool& t) { ToolBar_ToolClick(t); }, Qt::DirectConnection);
+  connect(&ToolBar, &platform::ToolBarControl::ToolChange, this,
+          [this](platform::BarTool& t) { ToolBar_ToolChange(t); }, Qt::DirectConnection);
+  connect(&ToolBar, &platform::ToolBarControl::ToolKeyDown, this,
+          [this](platform::BarTool& t, int& k) { ToolBar_ToolKeyDown(t, k); }, Qt::DirectConnection);
+  connect(&ToolBar, &platform::ToolBarControl::CloseQuery, this,
+          [this](bool& cancel) { ToolBar_CloseQuery(cancel); }, Qt::DirectConnection);
   picCharList->DesignDrawFont = [this] { Design->DrawFont(); };
   picCharList->DesignDrawAll = [this] { Design->DrawAll(); };
 }
@@ -65,15 +65,15 @@ void frmMain::MDIForm_Load() {
 
 void frmMain::InitMainWindow() {
   // 1. Installed fonts, "tahoma" chosen by its whole name in any letter case.
-  platform::BarTool& font = ActiveBar31.Bands().Item("bndFont").Tools().Item("tlFont");
+  platform::BarTool& font = ToolBar.Bands().Item("bndFont").Tools().Item("tlFont");
   const QStringList families = InstalledFonts();
   for (int i = 0; i < families.size(); ++i) {
     font.AddItem(families[i]);
     if (families[i].toLower() == QLatin1String("tahoma")) font.SetListIndex(i);
   }
   // 2. The character-list panel docks as the control of "tlCharList".
-  ActiveBar31.Bands().Item("bndCharList").Tools().Item("tlCharList").SetControl(picCharList);
-  if (QDockWidget* dock = ActiveBar31.Bands().Item("bndCharList").Dock())
+  ToolBar.Bands().Item("bndCharList").Tools().Item("tlCharList").SetControl(picCharList);
+  if (QDockWidget* dock = ToolBar.Bands().Item("bndCharList").Dock())
     resizeDocks({dock}, {270}, Qt::Horizontal);  // room for both columns
   // 3, 4. List names from Item1 on, and the first list chosen: its texts fill
   // CharText and the 512 items.
@@ -84,7 +84,7 @@ void frmMain::InitMainWindow() {
   doc::InitDefaults(S);
 }
 
-void frmMain::ActiveBar31_ToolClick(platform::BarTool& tool) {
+void frmMain::ToolBar_ToolClick(platform::BarTool& tool) {
   const ToolClickCommands run = DispatchToolClick(tool.Name());
   if (run.matched) RunCommand(*run.matched);
   if (run.color) RunCommand(*run.color);
@@ -134,12 +134,12 @@ void frmMain::RunCommand(const CommandCall& call) {
   if (call.drawAllAfter) Design->DrawAll();
 }
 
-void frmMain::ActiveBar31_ToolChange(platform::BarTool& tool) {
+void frmMain::ToolBar_ToolChange(platform::BarTool& tool) {
   shell::ToolChange(*Design, tool.Name(), tool.Text());
   if (tool.Name() == QLatin1String("tlZoom")) GiveGridTheFocus();
 }
 
-void frmMain::ActiveBar31_ToolKeyDown(platform::BarTool& tool, int& keyCode) {
+void frmMain::ToolBar_ToolKeyDown(platform::BarTool& tool, int& keyCode) {
   shell::ToolKeyDown(*Design, tool.Name(), tool.Text(), keyCode);
   const QString& key = tool.Name();
   if (keyCode == 13 && (key == QLatin1String("tlZoom") || key == QLatin1String("tlWidth") ||
@@ -152,7 +152,7 @@ void frmMain::GiveGridTheFocus() {
   if (DesignWindow) QTimer::singleShot(0, DesignWindow->picDesign, [grid = DesignWindow->picDesign] { grid->setFocus(); });
 }
 
-void frmMain::ActiveBar31_CloseQuery(bool& cancel) {
+void frmMain::ToolBar_CloseQuery(bool& cancel) {
   if (!doc::ConfirmSaveProject(S, *this)) cancel = true;
   CloseQueryDone = true;
   CloseQueryCancel = cancel;
@@ -181,18 +181,18 @@ std::optional<int> frmMain::SelectedCode() { return picCharList->SelectedCode();
 
 void frmMain::RefreshCharIcons(int code) { picCharList->RefreshCharIcons(code); }
 
-QString frmMain::ToolText(const QString& key) { return ActiveBar31.Tools().Item(key).Text(); }
+QString frmMain::ToolText(const QString& key) { return ToolBar.Tools().Item(key).Text(); }
 
-void frmMain::SetToolText(const QString& key, const QString& text) { ActiveBar31.Tools().Item(key).SetText(text); }
+void frmMain::SetToolText(const QString& key, const QString& text) { ToolBar.Tools().Item(key).SetText(text); }
 
-bool frmMain::ToolChecked(const QString& key) { return ActiveBar31.Tools().Item(key).Checked(); }
+bool frmMain::ToolChecked(const QString& key) { return ToolBar.Tools().Item(key).Checked(); }
 
 void frmMain::SetToolChecked(const QString& key, bool checked) {
-  ActiveBar31.Tools().Item(key).SetChecked(checked);
+  ToolBar.Tools().Item(key).SetChecked(checked);
 }
 
 void frmMain::SetToolEnabled(const QString& key, bool enabled) {
-  ActiveBar31.Tools().Item(key).SetEnabled(enabled);
+  ToolBar.Tools().Item(key).SetEnabled(enabled);
 }
 
 QSize frmMain::ScreenSize() {
@@ -226,7 +226,7 @@ bool frmMain::SelectFirstListItem() {
   return true;
 }
 
-void frmMain::SetFileNameCaption(const QString& path) { ActiveBar31.Tools().Item("tlFileName").SetCaption(path); }
+void frmMain::SetFileNameCaption(const QString& path) { ToolBar.Tools().Item("tlFileName").SetCaption(path); }
 
 QString frmMain::CharListName() { return picCharList->ListName(); }
 

@@ -39,18 +39,18 @@ class frmMain : public QMainWindow,
   void InitMainWindow();
 
   // Toolbar events.
-  void ActiveBar31_ToolClick(platform::BarTool& tool);
+  void ToolBar_ToolClick(platform::BarTool& tool);
   // Runs one command of a click: the only place where a command value becomes a call.
   void RunCommand(const CommandCall& call);
-  void ActiveBar31_ToolChange(platform::BarTool& tool);
-  void ActiveBar31_ToolKeyDown(platform::BarTool& tool, int& keyCode);
-  void ActiveBar31_CloseQuery(bool& cancel);
+  void ToolBar_ToolChange(platform::BarTool& tool);
+  void ToolBar_ToolKeyDown(platform::BarTool& tool, int& keyCode);
+  void ToolBar_CloseQuery(bool& cancel);
   void MDIForm_QueryUnload(int& cancel, int unloadMode);
 
   QString CharListPath() const { return programFolder_ + QStringLiteral("/CharList.ini"); }
 
   doc::ModConst& S;
-  platform::ToolBarControl ActiveBar31;
+  platform::ToolBarControl ToolBar;
   platform::IniFile Ini;
   CharListPanel* picCharList = nullptr;
   QMdiArea* mdiArea = nullptr;

@@ -21,9 +21,9 @@ struct ProgramRun {
     win = std::make_unique<shell::frmMain>(s, folder);
     win->InstalledFonts = [] { return QStringList{"DejaVu Sans"}; };
     win->MDIForm_Load();
-    win->ActiveBar31.Tools().Item("tlFont").SetText("DejaVu Sans");
+    win->ToolBar.Tools().Item("tlFont").SetText("DejaVu Sans");
   }
-  void Click(const char* key) { win->ActiveBar31_ToolClick(win->ActiveBar31.Tools().Item(key)); }
+  void Click(const char* key) { win->ToolBar_ToolClick(win->ToolBar.Tools().Item(key)); }
   void Visit(int code) {
     win->picCharList->SelectCode(code);
     win->picCharList->lvChars_DblClick();
@@ -65,7 +65,7 @@ TEST(MainRoad, DrawSaveCloseStartAgainOpenShowsTheSameGlyphs) {
     EXPECT_EQ(script.Shown(), 1);
     EXPECT_FALSE(first.s.FontModified);
     EXPECT_EQ(first.s.FontFileName, fonts.path() + "/mine.nft");
-    EXPECT_EQ(first.win->ActiveBar31.Tools().Item("tlFileName").Caption(), first.s.FontFileName);
+    EXPECT_EQ(first.win->ToolBar.Tools().Item("tlFileName").Caption(), first.s.FontFileName);
     // Unchanged since the save: the close asks nothing.
     first.win->show();
     EXPECT_TRUE(first.win->close());

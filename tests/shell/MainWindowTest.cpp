@@ -26,7 +26,7 @@ struct MainWindowFixture {
     win->InstalledFonts = [fonts] { return fonts; };
     win->MDIForm_Load();
   }
-  platform::BarTool& Tool(const char* key) { return win->ActiveBar31.Tools().Item(key); }
+  platform::BarTool& Tool(const char* key) { return win->ToolBar.Tools().Item(key); }
 };
 
 const QByteArray kTwoLists = "[List]\nItem1=First\nItem2=Second\nItem3=\nItem4=Fourth\n[First]\nChars65=A\n";
@@ -64,7 +64,7 @@ TEST(MainWindowStartUp, NoCharListLeavesThePanelEmptyAndCommandsHarmless) {
   EXPECT_EQ(f.win->picCharList->cmbList->count(), 0);
   EXPECT_EQ(f.win->picCharList->ItemCount(), 0);
   for (const char* key : {"mnuNextChar", "mnuPreviousChar", "mnuRemove", "mnuUndo", "mnuClear"})
-    f.win->ActiveBar31_ToolClick(f.Tool(key));
+    f.win->ToolBar_ToolClick(f.Tool(key));
   EXPECT_EQ(f.s.CurrentChar, -1);
 }
 
@@ -74,7 +74,7 @@ TEST(MainWindowCommands, DoubleClickSwitchesDrawAndSaveMarksTheFontChanged) {
   f.win->picCharList->lvChars_DblClick();
   ASSERT_EQ(f.s.CurrentChar, 65);
   f.s.DesignData.Set(0, 0, 3);
-  f.win->ActiveBar31_ToolClick(f.Tool("mnuNextChar"));
+  f.win->ToolBar_ToolClick(f.Tool("mnuNextChar"));
   EXPECT_EQ(f.s.CurrentChar, 66);
   EXPECT_TRUE(f.s.FontModified);
   EXPECT_EQ(static_cast<unsigned char>(f.s.FontData[65][4]), 3);
@@ -92,7 +92,7 @@ TEST(MainWindowCommands, ClearAndShiftsAreRedrawnAtOnce) {
   for (const char* key : {"mnuShiftRight", "mnuShiftDown", "mnuShiftLeft", "mnuShiftUp", "mnuClear"}) {
     f.s.DesignData.Set(2, 2, 3);
     f.win->Design->DrawAll();
-    f.win->ActiveBar31_ToolClick(f.Tool(key));
+    f.win->ToolBar_ToolClick(f.Tool(key));
     const QImage shown = f.win->Design->DesignPicture;
     f.win->Design->DrawAll();
     EXPECT_TRUE(shown == f.win->Design->DesignPicture) << key;
@@ -105,13 +105,13 @@ TEST(MainWindowCommands, ClearAndShiftsAreRedrawnAtOnce) {
 // the text tool and the windows still to come change nothing.
 TEST(MainWindowCommands, SelectionClicksSetStateAndTheOnlyCheckMark) {
   MainWindowFixture f(kTwoLists);
-  f.win->ActiveBar31_ToolClick(f.Tool("tlColor12"));
-  f.win->ActiveBar31_ToolClick(f.Tool("tlLine"));
+  f.win->ToolBar_ToolClick(f.Tool("tlColor12"));
+  f.win->ToolBar_ToolClick(f.Tool("tlLine"));
   EXPECT_EQ(f.s.CurrentColor, 12);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
   for (const char* key : {"tlText", "mnuImport", "mnuExport", "mnuPasteSpecial", "mnuCharList", "muuLCDPreview",
                           "mnuLEDPreview", "mnuFontPreview", "mnuOption"})
-    f.win->ActiveBar31_ToolClick(f.Tool(key));
+    f.win->ToolBar_ToolClick(f.Tool(key));
   EXPECT_EQ(f.s.CurrentColor, 12);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
   for (int n = 1; n <= 15; ++n) EXPECT_EQ(f.Tool(QString("tlColor%1").arg(n).toLatin1()).Checked(), n == 12);
@@ -153,7 +153,7 @@ TEST(MainWindowClose, WindowsOwnQueryAppliesOnlyAPrecedingToolbarAnswer) {
   f.win->MDIForm_QueryUnload(cancel, 0);
   EXPECT_EQ(cancel, 0);
   bool toolbarCancel = true;
-  f.win->ActiveBar31_CloseQuery(toolbarCancel);
+  f.win->ToolBar_CloseQuery(toolbarCancel);
   EXPECT_TRUE(f.win->CloseQueryDone);
   f.win->MDIForm_QueryUnload(cancel, 0);
   EXPECT_EQ(cancel, 1);
