@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "document/GlyphRemoval.h"
 #include "platform/IniFile.h"
 #include "platform/Numbers.h"
 #include "platform/PictureCapture.h"
@@ -145,17 +146,9 @@ void CharListPanel::RefreshCharIcons(int code) {
 void CharListPanel::RemoveCharacter() {
   const std::optional<int> code = SelectedCode();
   if (!code) return;
-  const int c = *code;
-  if (static_cast<size_t>(c) < S.FontData.size() && !S.FontData[c].empty()) {
-    S.FontData[c].clear();
-    // A removal is a change of the font: the save prompt must offer to keep it.
-    S.FontModified = true;
-  }
-  // Only the glyph on screen lives in the grid; another glyph's removal must not wipe it.
-  const bool onScreen = c == S.CurrentChar;
-  if (onScreen) doc::ClearDesignData(S);
-  RefreshCharIcons(c);
-  if (onScreen && DesignDrawAll) DesignDrawAll();
+  const doc::RemoveResult removed = doc::RemoveGlyph(S, *code);
+  RefreshCharIcons(*code);
+  if (removed.gridCleared && DesignDrawAll) DesignDrawAll();
 }
 
 }  // namespace shell
