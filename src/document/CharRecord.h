@@ -11,8 +11,8 @@ namespace doc {
 namespace CharRecord {
 
 constexpr int HeaderSize = 4;
-// Largest size the two base-255 digits can carry (254 * 255 + 254).
-constexpr int MaxSide = 254 * 255 + 254;
+// Largest size the two base-255 digits can carry: 255 * 255 + 254 (bytes 255, 254).
+constexpr int MaxSide = 255 * 255 + 254;
 
 struct Size {
   int width = 0;

@@ -54,6 +54,7 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
       ShowMessage(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error);
       return;
     case NftFile::ReadStatus::CannotOpen:
+    case NftFile::ReadStatus::TooLarge:
       ShowMessage(r.error, QStringLiteral("Open File"), 0);
       return;
   }

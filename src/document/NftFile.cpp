@@ -1,12 +1,17 @@
 #include "document/NftFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "document/CharRecord.h"
@@ -53,17 +58,83 @@ QString SaveError(const QString& path, const QString& reason) {
   return QStringLiteral("Cannot save the font to \"%1\": %2.").arg(path, reason);
 }
 
-bool WriteAll(int fd, const char* data, size_t n) {
-  while (n > 0) {
-    const ssize_t w = ::write(fd, data, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
+QString CannotOpen(const QString& path, const QString& reason) {
+  return QStringLiteral("Cannot open the font file \"%1\": %2.").arg(path, reason);
+}
+
+// True when the 4 bytes at p, read as a record's size, say the record is n bytes long.
+bool StatesLength(const char* p, uint64_t n) {
+  const auto b = [p](int i) { return uint64_t{static_cast<uint8_t>(p[i])}; };
+  return CharRecord::HeaderSize + (b(0) * 255 + b(1)) * (b(2) * 255 + b(3)) == n;
+}
+
+// A record of exactly 0xFFFF bytes goes with a plain length when its own size says
+// so: the reader tells it from the escape by that size.
+bool PlainFramed(const std::string& r) {
+  return r.size() < LongRecordMark || (r.size() == PlainRecordLimit && StatesLength(r.data(), r.size()));
+}
+
+constexpr int MaxLinkHops = 40;  // as the kernel allows
+
+// The file behind path, each link of a chain followed to the next (a relative target
+// counts from the link's folder, as the system reads it); the folder of the result
+// is made canonical. nullopt with *reason set for a loop or an endless chain.
+std::optional<QString> FollowLinks(const QString& path, QString* reason) {
+  QString p = QFileInfo(path).absoluteFilePath();
+  QSet<QPair<quint64, quint64>> seen;
+  for (int hop = 0;; ++hop) {
+    const QByteArray name = QFile::encodeName(p);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    if (seen.contains({st.st_dev, st.st_ino})) {
+      *reason = QStringLiteral("its links form a loop");
+      return std::nullopt;
     }
-    data += w;
-    n -= static_cast<size_t>(w);
+    if (hop >= MaxLinkHops) {
+      *reason = SystemReason(ELOOP);
+      return std::nullopt;
+    }
+    seen.insert({st.st_dev, st.st_ino});
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink(name.constData(), buf, sizeof buf);
+    if (n < 0 || n >= static_cast<ssize_t>(sizeof buf)) break;
+    const QString target = QFile::decodeName(QByteArray(buf, n));
+    p = target.startsWith('/') ? target : QFileInfo(p).absolutePath() + '/' + target;
   }
-  return true;
+  const QFileInfo info(p);
+  const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+  return folder.isEmpty() ? info.absoluteFilePath() : folder + '/' + info.fileName();
+}
+
+// Removes what cut-short saves of this font left in its folder: the temporary files
+// marked as not yet the font (a named "<name>.XXXXXX" where the filesystem has no
+// unnamed files), and the hidden ".<name>.save-<hex>" files of earlier versions.
+// Files of the user, even with such names, carry no mark and are left alone.
+void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
+  const QRegularExpression marked(
+      QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(fileName)));
+  const QRegularExpression earlier(
+      QStringLiteral("^\\.%1\\.save-[0-9a-f]{1,8}$").arg(QRegularExpression::escape(fileName)));
+  const QDir dir(folder);
+  const QStringList names = dir.entryList({fileName + QStringLiteral(".*"), '.' + fileName + QStringLiteral(".save-*")},
+                                          QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& n : names) {
+    const bool isMarked = marked.match(n).hasMatch();
+    if (!isMarked && !earlier.match(n).hasMatch()) continue;
+    const QByteArray full = QFile::encodeName(dir.filePath(n));
+    struct stat st {};
+    if (::lstat(full.constData(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (isMarked && ::lgetxattr(full.constData(), PartialSaveMark, nullptr, 0) < 0) continue;
+    ::unlink(full.constData());
+  }
+}
+
+// Makes the finished rename durable; a folder that cannot be synced is no failure.
+void SyncFolder(const QString& folder) {
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 ReadResult Fail(ReadStatus status, const QString& error) {
@@ -96,7 +167,7 @@ QByteArray Build(const ModConst& s, const QString& charListName) {
   for (const std::string& r : s.FontData) total += 6 + r.size();
   out.reserve(static_cast<qsizetype>(total));
   for (const std::string& r : s.FontData) {
-    if (r.size() < LongRecordMark) {
+    if (PlainFramed(r)) {
       AppendUInt16(out, static_cast<uint16_t>(r.size()));
     } else {
       AppendUInt16(out, LongRecordMark);
@@ -110,54 +181,54 @@ QByteArray Build(const ModConst& s, const QString& charListName) {
 
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
   if (path.isEmpty()) return SaveError(path, QStringLiteral("no file name"));
-  QFileInfo info(path);
-  // Saving through a link replaces the file it points to, not the link.
-  QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-  QFileInfo targetInfo(target);
-  if (targetInfo.isDir()) return SaveError(path, QStringLiteral("it is a folder"));
-
+  QString reason;
+  // Saving through links replaces the file at the end of the chain, not a link.
+  const auto resolved = FollowLinks(path, &reason);
+  if (!resolved) return SaveError(path, reason);
+  const QString target = *resolved;
+  const QFileInfo targetInfo(target);
   const QByteArray finalName = QFile::encodeName(target);
-  const QByteArray folder = QFile::encodeName(targetInfo.absolutePath());
-  mode_t mode = 0666;
-  bool keepMode = false;
-  struct stat st {};
-  if (::stat(finalName.constData(), &st) == 0) {
-    // The rename below would replace a read-only file; refuse it, as writing it would.
+
+  struct stat old {};
+  const bool exists = ::stat(finalName.constData(), &old) == 0;
+  if (!exists && errno != ENOENT) return SaveError(path, SystemReason(errno));
+  if (exists) {
+    if (S_ISDIR(old.st_mode)) return SaveError(path, QStringLiteral("it is a folder"));
+    // Writing a device or a pipe in place could block or never end.
+    if (!S_ISREG(old.st_mode)) return SaveError(path, QStringLiteral("it is not a regular file"));
+    // The rename would replace a read-only file; refuse it, as writing it would.
     if (::faccessat(AT_FDCWD, finalName.constData(), W_OK, AT_EACCESS) != 0)
       return SaveError(path, SystemReason(errno));
-    mode = st.st_mode & 07777;
-    keepMode = true;
   }
+  RemoveStaleTemporaries(targetInfo.absolutePath(), targetInfo.fileName());
 
-  std::random_device rd;
-  QByteArray tempName;
-  int fd = -1;
-  for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
-    tempName = folder + "/." + QFile::encodeName(targetInfo.fileName()) + ".save-" +
-               QByteArray::number(static_cast<quint32>(rd()), 16);
-    fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0 && errno != EEXIST) break;
+  QSaveFile f(target);
+  // A folder the user may not write still lets a writable file be rewritten in
+  // place; the whole content is already built, so the file is short only as long
+  // as the write itself takes.
+  f.setDirectWriteFallback(true);
+  if (!f.open(QIODevice::WriteOnly)) return SaveError(path, f.errorString());
+  const int fd = static_cast<int>(f.handle());
+  struct stat now {};
+  const bool inPlace = ::fstat(fd, &now) == 0 && exists && now.st_dev == old.st_dev && now.st_ino == old.st_ino;
+  if (!inPlace) {
+    ::fsetxattr(fd, PartialSaveMark, "1", 1, 0);  // without xattrs there is no mark and nothing to clean
+    if (exists) {
+      // The owner (or at least the group) stays where the user may set it, so root
+      // saving a user's font does not take it over; the mode is set after, as a
+      // change of owner clears the set-id bits.
+      if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+      ::fchmod(fd, old.st_mode & 07777);
+    }
   }
-  if (fd < 0) return SaveError(path, SystemReason(errno));
-
-  auto failWith = [&](int err) -> std::optional<QString> {
-    if (fd >= 0) ::close(fd);
-    ::unlink(tempName.constData());
-    return SaveError(path, SystemReason(err));
-  };
-  if (keepMode && ::fchmod(fd, mode) != 0) { /* the default mode is good enough */ }
-  if (!WriteAll(fd, bytes.constData(), static_cast<size_t>(bytes.size()))) return failWith(errno);
-  if (::fsync(fd) != 0) return failWith(errno);
-  const int closed = ::close(fd);
-  fd = -1;
-  if (closed != 0) return failWith(errno);
-  if (::rename(tempName.constData(), finalName.constData()) != 0) return failWith(errno);
-  // Make the rename itself durable; a folder that cannot be synced is no failure.
-  const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
+  if (f.write(bytes) != bytes.size()) {
+    const QString why = f.errorString();
+    f.cancelWriting();
+    return SaveError(path, why);
   }
+  if (!f.commit()) return SaveError(path, f.errorString());
+  if (!inPlace) ::removexattr(finalName.constData(), PartialSaveMark);
+  SyncFolder(targetInfo.absolutePath());
   return std::nullopt;
 }
 
@@ -177,20 +248,27 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
   h.MaxHeight = static_cast<int32_t>(GetUInt32(bytes, 7));
   h.DefaultWidth = static_cast<int32_t>(GetUInt32(bytes, 11));
   h.DefaultHeight = static_cast<int32_t>(GetUInt32(bytes, 15));
-  const bool maxOk = h.MaxWidth >= 1 && h.MaxWidth <= LargestSide && h.MaxHeight >= 1 &&
-                     h.MaxHeight <= LargestSide &&
-                     (int64_t{h.MaxWidth} + 2 * DesignGrid::Margin + 1) *
-                             (int64_t{h.MaxHeight} + 2 * DesignGrid::Margin + 1) <=
-                         LargestGridCells;
-  const bool defaultOk = h.DefaultWidth >= 0 && h.DefaultWidth <= LargestSide &&
-                         h.DefaultHeight >= 0 && h.DefaultHeight <= LargestSide;
-  if (!maxOk || !defaultOk) {
+  if (h.MaxWidth < 1 || h.MaxHeight < 1 || h.DefaultWidth < 0 || h.DefaultHeight < 0) {
     return damaged(QStringLiteral("Its sizes are out of range (maximum %1 x %2, default %3 x %4).")
                        .arg(h.MaxWidth)
                        .arg(h.MaxHeight)
                        .arg(h.DefaultWidth)
                        .arg(h.DefaultHeight));
   }
+  // The settings dialog makes nothing larger; the default size is bounded alike, as
+  // every glyph without data is made that large.
+  const auto tooLarge = [](const char* which, int32_t w, int32_t hh) {
+    return Fail(ReadStatus::TooLarge, QStringLiteral("its %1 glyph size %2 x %3 exceeds the limit of %4 x %5")
+                                          .arg(QLatin1String(which))
+                                          .arg(w)
+                                          .arg(hh)
+                                          .arg(LargestMaxWidth)
+                                          .arg(LargestMaxHeight));
+  };
+  if (h.MaxWidth > LargestMaxWidth || h.MaxHeight > LargestMaxHeight)
+    return tooLarge("largest", h.MaxWidth, h.MaxHeight);
+  if (h.DefaultWidth > LargestMaxWidth || h.DefaultHeight > LargestMaxHeight)
+    return tooLarge("default", h.DefaultWidth, h.DefaultHeight);
   for (int i = 0; i < 4; ++i) h.Author[i] = FromAnsi(bytes.mid(AuthorOffset[i], AuthorFieldLength));
 
   std::vector<std::string>& font = r.content.FontData;
@@ -204,7 +282,9 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
     if (end - pos < 2) return damaged(at("the file ends before its record"));
     uint64_t n = GetUInt16(bytes, pos);
     pos += 2;
-    if (n == LongRecordMark) {
+    // 0xFFFF is the escape unless the record that follows says it is that long.
+    if (n == LongRecordMark &&
+        !(end - pos >= CharRecord::HeaderSize && StatesLength(bytes.constData() + pos, PlainRecordLimit))) {
       if (end - pos < 4) return damaged(at("the file ends inside the record's length"));
       n = GetUInt32(bytes, pos);
       pos += 4;
@@ -215,7 +295,8 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
       if (n < CharRecord::HeaderSize) return damaged(at("the record is shorter than its size"));
       const auto size = CharRecord::ReadSize(std::string(p, CharRecord::HeaderSize));
       const uint64_t expected = CharRecord::HeaderSize + uint64_t(size->width) * uint64_t(size->height);
-      if (n != expected) return damaged(at("the record's length does not match its size"));
+      // Bytes beyond the cells are kept as they are; too few is damage.
+      if (n < expected) return damaged(at("the record is shorter than its size"));
       font[code].assign(p, static_cast<size_t>(n));
     }
     pos += static_cast<qsizetype>(n);
@@ -224,19 +305,41 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
 }
 
 ReadResult Read(const QString& path, size_t recordCount) {
-  const QFileInfo info(path);
-  const auto cannot = [&](const QString& reason) {
-    return Fail(ReadStatus::CannotOpen,
-                QStringLiteral("Cannot open the font file \"%1\": %2.").arg(path, reason));
-  };
+  const auto cannot = [&](const QString& reason) { return Fail(ReadStatus::CannotOpen, CannotOpen(path, reason)); };
   if (path.isEmpty()) return cannot(QStringLiteral("no file name"));
-  if (info.isDir()) return cannot(QStringLiteral("it is a folder"));
-  if (!info.exists()) return cannot(SystemReason(ENOENT));
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return cannot(f.errorString());
-  QByteArray bytes = f.readAll();
-  if (f.error() != QFileDevice::NoError) return cannot(f.errorString());
-  return Parse(bytes, recordCount);
+  const QByteArray name = QFile::encodeName(path);
+  // Looked at before opening: opening a device can do things, and a pipe has no end.
+  struct stat st {};
+  if (::stat(name.constData(), &st) != 0) return cannot(SystemReason(errno));
+  if (S_ISDIR(st.st_mode)) return cannot(QStringLiteral("it is a folder"));
+  if (!S_ISREG(st.st_mode)) return cannot(QStringLiteral("it is not a regular file"));
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return cannot(SystemReason(errno));
+  // The path may have changed in between: what was opened is what counts.
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return cannot(QStringLiteral("it is not a regular file"));
+  }
+  // No more than the size as it stood when opened: a file that grows meanwhile
+  // cannot make the read endless.
+  QByteArray bytes(static_cast<qsizetype>(st.st_size), Qt::Uninitialized);
+  qsizetype got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int err = errno;
+      ::close(fd);
+      return cannot(SystemReason(err));
+    }
+    if (n == 0) break;  // it shrank
+    got += n;
+  }
+  ::close(fd);
+  bytes.truncate(got);
+  ReadResult r = Parse(bytes, recordCount);
+  if (r.status == ReadStatus::TooLarge) r.error = CannotOpen(path, r.error);
+  return r;
 }
 
 void Apply(Content content, ModConst& s) {

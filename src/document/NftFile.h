@@ -7,8 +7,9 @@
 //   99  CharListName: 8,0 (text), 50,0 (length), the name blank-padded to 50 bytes,
 //       of which AuthorName overwrites the last 4
 //   149 AuthorName, 199 AuthorCompanyName, 249 AuthorUrl, 299 AuthorEmail (50 bytes each)
-//   999 the records: a 16-bit LE length, then the bytes; a record longer than
-//       65,534 bytes is framed as 0xFFFF and a 32-bit LE length
+//   999 the records: a 16-bit LE length, then the bytes; a longer record is framed
+//       as 0xFFFF and a 32-bit LE length. A 16-bit 0xFFFF followed by a record
+//       whose own size says 4 + W x H = 65,535 is that plain record.
 // Text is one byte per character in the ANSI code page (Windows-1256); the gaps are zeros.
 #include <QByteArray>
 #include <QString>
@@ -27,10 +28,11 @@ constexpr int CharListNameLength = 50;
 constexpr int AuthorOffset[4] = {149, 199, 249, 299};
 constexpr int RecordsOffset = 999;
 constexpr uint16_t LongRecordMark = 0xFFFF;
-// Sizes a file may carry: a side the CharRecord digits can hold, and a grid
-// ((MaxWidth + 41) x (MaxHeight + 41) cells) of at most 256 MiB.
-constexpr int32_t LargestSide = 254 * 255 + 254;
-constexpr int64_t LargestGridCells = int64_t{1} << 28;
+constexpr uint32_t PlainRecordLimit = 0xFFFF;
+// The largest font the settings dialog makes; a header beyond it would make every
+// undo state of the editor as large as the grid it claims.
+constexpr int32_t LargestMaxWidth = 1024;
+constexpr int32_t LargestMaxHeight = 768;
 
 struct Header {
   int32_t MaxWidth = 0;
@@ -49,12 +51,21 @@ struct Content {
 // The whole file for this state and list name.
 QByteArray Build(const ModConst& s, const QString& charListName);
 
-// Writes the bytes to a temporary file beside the target, flushes it to disk and
-// renames it over the target. nullopt on success, else a text naming the path and
-// the system's reason; the old file is then untouched.
+// Writes the bytes to a file beside the target that vanishes if the program dies
+// (unnamed until it is complete), flushes it to disk and renames it over the
+// target, keeping the target's mode and, where allowed, its owner and group. A
+// link (or a chain of links) is followed to the real file; a loop is refused.
+// Where the folder cannot take a new file but the file itself may be written, the
+// file is written in place. nullopt on success, else a text naming the path and
+// the system's reason; the old file is then untouched (short of a failure in the
+// middle of writing in place).
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes);
 
-enum class ReadStatus { Ok, CannotOpen, BadMagic, Damaged };
+// Extended attribute marking a temporary file that is not yet the font, so a save
+// cut short on a filesystem without unnamed files can be cleaned up at the next one.
+constexpr char PartialSaveMark[] = "user.quillane.partial-save";
+
+enum class ReadStatus { Ok, CannotOpen, BadMagic, Damaged, TooLarge };
 
 struct ReadResult {
   ReadStatus status = ReadStatus::Ok;
@@ -62,11 +73,16 @@ struct ReadResult {
   Content content; // filled only for Ok
 };
 
-// Checks the whole file (magic, complete header, plausible sizes, every record's
-// framing inside the file and of the size it states) and returns its content.
-// recordCount is the number of FontData elements to fill (512).
+// Checks the whole file (magic, complete header, sizes within the limits, every
+// record's framing inside the file and at least as long as its size says) and
+// returns its content; a record's bytes are kept as they are. TooLarge: the header
+// claims more than LargestMaxWidth x LargestMaxHeight. recordCount is the number of
+// FontData elements to fill (512).
 ReadResult Parse(const QByteArray& bytes, size_t recordCount = GlyphCount);
-// Reads the file; never creates one. A folder or an unreadable file is CannotOpen.
+// Reads the file; never creates one and never blocks: anything but a regular file
+// (a folder, device, pipe or socket) or an unreadable file is CannotOpen, and no
+// more than the file's size when opened is read. The errors of CannotOpen and
+// TooLarge name the path.
 ReadResult Read(const QString& path, size_t recordCount = GlyphCount);
 
 // Takes an accepted file's font and header over into the state.

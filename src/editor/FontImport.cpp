@@ -57,13 +57,37 @@ QFont ToolbarFont(DesignHost& host) {
 // first strong character is right-to-left.
 bool IsRightToLeftText(const QString& t) { return t.contains(QChar(0x200F)) || t.isRightToLeft(); }
 
+// A list value may hold millions of characters, but only what lands on the surface
+// can reach the glyph, and laying out the rest froze the switch for seconds. A text
+// of up to ShortText characters (far more than any list entry) is drawn whole. Of a
+// longer one only the part drawn at the surface's left edge is kept (the start of a
+// left-to-right text, the end of a right-to-left one), doubled from ShortText until
+// it reaches past twice the surface width, so the cut lies well off the surface.
+// Past LongestPart characters every character would have to be narrower than
+// 1/500 pixel: zero-width marks, which stack where their base is.
+QString VisiblePart(const QString& t, bool rtl, const QFontMetricsF& metrics, int surfaceWidth) {
+  constexpr qsizetype ShortText = 4096;
+  constexpr qsizetype LongestPart = qsizetype{1} << 20;
+  if (t.size() <= ShortText) return t;
+  for (qsizetype n = ShortText;; n *= 2) {
+    if (n >= t.size()) return t;
+    qsizetype from = rtl ? t.size() - n : 0;
+    qsizetype to = rtl ? t.size() : n;
+    // Never half of a surrogate pair.
+    if (from > 0 && t[from].isLowSurrogate()) --from;
+    if (to < t.size() && t[to - 1].isHighSurrogate()) ++to;
+    QString part = t.sliced(from, to - from);
+    if (n >= LongestPart || metrics.horizontalAdvance(part) > 2.0 * surfaceWidth) return part;
+  }
+}
+
 // Clears the surface and draws t in black with its top-left corner at (0, 0).
-void DrawOnSurface(QImage& surface, const QFont& font, const QString& t) {
+void DrawOnSurface(QImage& surface, const QFont& font, const QString& t, bool rtl) {
   surface.fill(qRgb(255, 255, 255));
   QTextLayout layout(t, font, &surface);
   QTextOption option;
   option.setWrapMode(QTextOption::NoWrap);
-  option.setTextDirection(IsRightToLeftText(t) ? Qt::RightToLeft : Qt::LeftToRight);
+  option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
   option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
   layout.setTextOption(option);
   layout.beginLayout();
@@ -101,11 +125,14 @@ void DesignEditor::ReadFromFont() {
   }
 
   const QFont font = ToolbarFont(Host);
-  DrawOnSurface(FontSurface, font, t);
   const QFontMetricsF metrics(font, &FontSurface);
+  // The direction is the whole text's: its marker may stand at the end.
+  const bool rtl = IsRightToLeftText(t);
+  const QString part = VisiblePart(t, rtl, metrics, FontSurface.width());
+  DrawOnSurface(FontSurface, font, part, rtl);
 
   // No wider than a record can carry, so the imported glyph can always be stored.
-  CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(t)), doc::CharRecord::MaxSide);
+  CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(part)), doc::CharRecord::MaxSide);
   if (CharHeight > S.MaxHeight) S.MaxHeight = CharHeight;
   if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
   doc::ReDimDesignData(S);

@@ -105,31 +105,55 @@ void IniFile::Load(const QString& path) {
   QByteArray bytes;
   if (now.exists) {
     QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
+    // No more than the size it had when looked at.
+    if (f.open(QIODevice::ReadOnly)) bytes = f.read(now.size);
   }
-  bom_ = bytes.startsWith("\xEF\xBB\xBF");
-  if (bom_) bytes.remove(0, 3);
+  Parse(Decode(bytes, &bom_));
+}
+
+QString IniFile::Decode(const QByteArray& bytes, bool* hadMark) {
+  // Windows editors save UTF-16 with a byte-order mark, and UTF-8 with or without one.
+  const struct {
+    const char* mark;
+    qsizetype size;
+    QStringConverter::Encoding encoding;
+  } marked[] = {{"\xEF\xBB\xBF", 3, QStringConverter::Utf8},
+                {"\xFF\xFE", 2, QStringConverter::Utf16LE},
+                {"\xFE\xFF", 2, QStringConverter::Utf16BE}};
+  for (const auto& m : marked) {
+    if (bytes.startsWith(QByteArrayView(m.mark, m.size))) {
+      *hadMark = true;
+      QStringDecoder decoder(m.encoding, QStringDecoder::Flag::Stateless);
+      return decoder.decode(QByteArrayView(bytes).sliced(m.size));
+    }
+  }
+  *hadMark = false;
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(bytes);
   // Lists made on other systems come in the ANSI code page.
   if (utf8.hasError()) text = FromAnsi(bytes);
-  Parse(text);
+  return text;
 }
 
 void IniFile::Parse(const QString& text) {
   sections_.clear();
   sectionIndex_.clear();
   sections_.emplace_back();
-  const qsizetype firstLf = text.indexOf('\n');
-  eol_ = firstLf > 0 && text[firstLf - 1] == '\r' ? QStringLiteral("\r\n") : QStringLiteral("\n");
+  // A line ends at CR LF, LF or a lone CR; a rewrite keeps the file's first kind.
+  const auto lineEnd = [&text](qsizetype from) {
+    while (from < text.size() && text[from] != '\n' && text[from] != '\r') ++from;
+    return from;
+  };
+  const qsizetype firstEnd = lineEnd(0);
+  eol_ = QStringLiteral("\n");
+  if (firstEnd < text.size() && text[firstEnd] == '\r')
+    eol_ = firstEnd + 1 < text.size() && text[firstEnd + 1] == '\n' ? QStringLiteral("\r\n") : QStringLiteral("\r");
   qsizetype pos = 0;
   while (pos < text.size()) {
-    qsizetype lf = text.indexOf('\n', pos);
-    if (lf < 0) lf = text.size();
-    qsizetype end = lf;
-    if (end > pos && text[end - 1] == '\r') --end;
+    const qsizetype end = lineEnd(pos);
     QString line = text.mid(pos, end - pos);
-    pos = lf + 1;
+    pos = end + 1;
+    if (end < text.size() && text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
     const QString name = HeaderName(line);
     if (!name.isNull()) {
       sections_.emplace_back();

@@ -22,7 +22,8 @@ class IniFile {
                     const QString& path);
   // Creates or replaces the key (creating the file and the section when needed).
   // Writing "" removes the key, so that it reads as absent. Comments and lines
-  // that are not keys are kept. The file is replaced atomically, written as UTF-8.
+  // that are not keys are kept. The file is replaced atomically, written as UTF-8
+  // (with a byte-order mark when the file had one) with the file's line ends.
   // Line breaks cannot be stored in a value; each becomes a blank.
   void WriteValue(const QString& section, const QString& key, const QString& value,
                   const QString& path);
@@ -54,6 +55,9 @@ class IniFile {
   };
 
   static DiskStamp Stamp(const QString& path);
+  // The file's text: UTF-8 or UTF-16 (LE or BE) after a byte-order mark, else UTF-8,
+  // else Windows-1256. *hadMark tells whether a mark was there.
+  static QString Decode(const QByteArray& bytes, bool* hadMark);
   void Load(const QString& path);
   void Parse(const QString& text);
   bool Save();
@@ -68,7 +72,7 @@ class IniFile {
   std::vector<Section> sections_;
   QHash<QString, int> sectionIndex_;  // folded name -> first section of that name
   QString eol_ = QStringLiteral("\n");
-  bool bom_ = false;
+  bool bom_ = false;  // the file began with a byte-order mark; it is written back as UTF-8 with one
   bool lastWriteFailed_ = false;
   int parseCount_ = 0;
 };

@@ -64,6 +64,26 @@ TEST(CharRecordCodec, EncodeRefusesSizesTheFormatCannotHold) {
   EXPECT_FALSE(CharRecord::Encode(grid, 3, CharRecord::MaxSide + 1));
 }
 
+// Two base-255 digits carry up to 255 x 255 + 254; the top of that range is a size too.
+TEST(CharRecordCodec, SidesUpTo65279RoundTrip) {
+  DesignGrid grid;
+  grid.ReDim(CharRecord::MaxSide, 1);
+  for (const int w : {65025, 65279}) {
+    grid.Set(w - 1, 0, 3);
+    const auto rec = CharRecord::Encode(grid, w, 1);
+    ASSERT_TRUE(rec) << w;
+    EXPECT_EQ(rec->substr(0, 4), (std::string{char(255), char(w % 255), 0, 1})) << w;
+    DesignGrid back;
+    back.ReDim(CharRecord::MaxSide, 1);
+    const auto d = CharRecord::Decode(*rec, back);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->width, w);
+    EXPECT_EQ(back.Get(w - 1, 0), 3);
+  }
+  EXPECT_EQ(CharRecord::MaxSide, 65279);
+  EXPECT_FALSE(CharRecord::Encode(grid, 65280, 1));
+}
+
 TEST(CharRecordCodec, CellValuesAbove15AreKeptByteForByte) {
   std::string rec = {0, 2, 0, 1, static_cast<char>(16), static_cast<char>(255)};
   DesignGrid grid;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TestSupport.h"
 #include "document/FileCommands.h"
@@ -184,6 +185,13 @@ TEST_F(FileCommandsTest, RejectedFileChangesNothing) {
   WriteBytes(Path("cut.nft"), bytes.left(1500));
   WriteBytes(Path("record.nft"), badRecord);
   QDir(dir.path()).mkdir("folder.nft");
+  // Not regular files: read whole, a device never ends and a pipe blocks.
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Path("zero.nft")));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.nft")).constData(), 0600), 0);
+  QByteArray huge = bytes;  // 16000 x 16000: a grid the editor would copy at every click
+  huge[3] = huge[7] = char(16000 & 0xFF);
+  huge[4] = huge[8] = char(16000 >> 8);
+  WriteBytes(Path("huge.nft"), huge);
 
   const struct {
     const char* file;
@@ -192,6 +200,9 @@ TEST_F(FileCommandsTest, RejectedFileChangesNothing) {
                {"cut.nft", "Bad Font File or your font file was damaged.\r\n"},
                {"record.nft", "Bad Font File or your font file was damaged.\r\n"},
                {"folder.nft", "folder.nft"},
+               {"zero.nft", "zero.nft\": it is not a regular file."},
+               {"pipe.nft", "pipe.nft\": it is not a regular file."},
+               {"huge.nft", "huge.nft\": its largest glyph size 16000 x 16000 exceeds the limit of 1024 x 768."},
                {"missing.nft", "missing.nft"}};
   const auto fontBefore = s.FontData;
   const auto gridBefore = s.DesignData.Get(1, 1);

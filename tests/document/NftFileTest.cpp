@@ -1,8 +1,20 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <future>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <grp.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 
 #include "TestSupport.h"
@@ -131,7 +143,7 @@ TEST_F(NftFixture, RejectsDamagedFiles) {
       {"record cut", good.left(999 + 7 * 2 + 2 + 5), NftFile::ReadStatus::Damaged},
       {"length vs size", badLength, NftFile::ReadStatus::Damaged},
       {"max width 0", tooBig, NftFile::ReadStatus::Damaged},
-      {"grid too large", hugeGrid, NftFile::ReadStatus::Damaged},
+      {"grid too large", hugeGrid, NftFile::ReadStatus::TooLarge},
       {"long framing", badLong, NftFile::ReadStatus::Damaged},
   };
   for (const auto& c : cases) {
@@ -199,6 +211,265 @@ TEST_F(NftFixture, SaveRefusesAFileThatIsNotWritable) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   EXPECT_EQ(Slurp(path), QByteArray("keep"));
+}
+
+
+// Framing at the edge of the 16-bit length, and records longer than their cells.
+TEST_F(NftFixture, FramingOfRecordsAroundSixtyFiveThousandBytes) {
+  const std::string plain = Glyph(19, 3449, 4);  // 4 + 65,531 = 65,535 bytes
+  ASSERT_EQ(plain.size(), 65535u);
+  const std::string padded = Glyph(2, 2, 1) + std::string(65535 - 8, '\x07');  // 65,535, longer than its cells
+  const std::string longer = Glyph(3, 3, 2) + "extra";
+  s.FontData[0] = plain;
+  s.FontData[1] = padded;
+  s.FontData[2] = longer;
+  const QByteArray b = NftFile::Build(s, "x");
+  // The plain record keeps its plain 16-bit length; the padded one takes the escape.
+  EXPECT_EQ(b.mid(999, 6), QByteArray("\xFF\xFF\x00\x13\x0D\x86", 6));
+  EXPECT_EQ(b.mid(999 + 2 + 65535, 6), QByteArray("\xFF\xFF\xFF\xFF\x00\x00", 6));
+  const NftFile::ReadResult r = NftFile::Parse(b);
+  ASSERT_EQ(r.status, NftFile::ReadStatus::Ok) << r.error.toStdString();
+  EXPECT_EQ(r.content.FontData, s.FontData);
+
+  // The same plain record as another writer frames it, and a long-framed one, read alike.
+  QByteArray other(999, '\0');
+  other.replace(0, 19, NftFile::Build(s, "x").left(19));
+  const auto frame16 = [](const std::string& rec) {
+    return QByteArray(1, char(rec.size() & 0xFF)) + char(rec.size() >> 8) + QByteArray::fromStdString(rec);
+  };
+  other += frame16(plain);
+  other += QByteArray("\xFF\xFF\xFF\xFF\x00\x00", 6) + QByteArray::fromStdString(plain);
+  other += frame16(longer);
+  const NftFile::ReadResult r2 = NftFile::Parse(other, 3);
+  ASSERT_EQ(r2.status, NftFile::ReadStatus::Ok) << r2.error.toStdString();
+  EXPECT_EQ(r2.content.FontData, (std::vector<std::string>{plain, plain, longer}));
+}
+
+TEST_F(NftFixture, HeaderSizesBeyondTheSettingsLimitsAreRefused) {
+  const auto withSizes = [&](int32_t mw, int32_t mh, int32_t dw, int32_t dh) {
+    ModConst t = s;
+    t.MaxWidth = mw, t.MaxHeight = mh, t.DefaultWidth = dw, t.DefaultHeight = dh;
+    return NftFile::Build(t, "x");
+  };
+  EXPECT_EQ(NftFile::Parse(withSizes(1024, 768, 1024, 768)).status, NftFile::ReadStatus::Ok);
+  const struct {
+    QByteArray bytes;
+    const char* text;
+  } cases[] = {
+      {withSizes(16000, 16000, 10, 16), "largest glyph size 16000 x 16000 exceeds the limit of 1024 x 768"},
+      {withSizes(1025, 10, 10, 10), "largest glyph size 1025 x 10"},
+      {withSizes(10, 769, 10, 10), "largest glyph size 10 x 769"},
+      {withSizes(32, 16, 65000, 65000), "default glyph size 65000 x 65000 exceeds the limit of 1024 x 768"},
+  };
+  for (const auto& c : cases) {
+    const QString path = Path("big.nft");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(c.bytes);
+    f.close();
+    const NftFile::ReadResult r = NftFile::Read(path);
+    EXPECT_EQ(r.status, NftFile::ReadStatus::TooLarge) << c.text;
+    EXPECT_TRUE(r.error.startsWith("Cannot open the font file \"" + path + "\": its ")) << r.error.toStdString();
+    EXPECT_TRUE(r.error.contains(c.text)) << r.error.toStdString();
+    EXPECT_TRUE(r.content.FontData.empty());
+  }
+}
+
+// Devices, pipes and sockets are refused before anything is read, without waiting.
+TEST_F(NftFixture, ReadRefusesWhatIsNotARegularFile) {
+  const QString fifo = Path("pipe.nft");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString socketPath = Path("sock.nft");
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(sock, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  const QByteArray sp = QFile::encodeName(socketPath);
+  ASSERT_LT(static_cast<size_t>(sp.size()), sizeof addr.sun_path);
+  std::memcpy(addr.sun_path, sp.constData(), static_cast<size_t>(sp.size()));
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  const QString link = Path("zero.nft");
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+
+  for (const QString& p : {QStringLiteral("/dev/zero"), link, fifo, socketPath}) {
+    auto pending = std::async(std::launch::async, [p] { return NftFile::Read(p); });
+    if (pending.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+      // Blocked: let it go so the test can end, and fail.
+      QFile writer(fifo);
+      (void)writer.open(QIODevice::WriteOnly);
+      ADD_FAILURE() << "reading blocked: " << p.toStdString();
+    }
+    const NftFile::ReadResult r = pending.get();
+    EXPECT_EQ(r.status, NftFile::ReadStatus::CannotOpen) << p.toStdString();
+    EXPECT_EQ(r.error, "Cannot open the font file \"" + p + "\": it is not a regular file.");
+  }
+  ::close(sock);
+}
+
+struct StatOf {
+  struct stat st {};
+  explicit StatOf(const QString& p) { EXPECT_EQ(::stat(QFile::encodeName(p).constData(), &st), 0) << p.toStdString(); }
+};
+
+// Runs body as the user nobody in a child process; true when it exits with 0.
+// nullopt when the rights cannot be dropped (not root).
+std::optional<bool> AsNobody(const std::function<bool()>& body) {
+  if (::geteuid() != 0) return body();
+  const pid_t child = ::fork();
+  if (child < 0) return std::nullopt;
+  if (child == 0) {
+    const bool ok = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 && body();
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child) return std::nullopt;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(NftFixture, SaveFollowsAChainOfLinksToTheRealFile) {
+  const QString real = Path("real.nft");
+  {
+    QFile f(real);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old");
+  }
+  QDir(dir.path()).mkdir("sub");
+  ASSERT_TRUE(QFile::link(QStringLiteral("../real.nft"), Path("sub/b.nft")));  // relative, from its own folder
+  ASSERT_TRUE(QFile::link(Path("sub/b.nft"), Path("a.nft")));
+  s.FontData[1] = Glyph(2, 2, 3);
+  ASSERT_FALSE(NftFile::WriteFile(Path("a.nft"), NftFile::Build(s, "x")));
+  EXPECT_EQ(NftFile::Read(real).content.FontData, s.FontData);
+  EXPECT_TRUE(QFileInfo(Path("a.nft")).isSymLink());
+  EXPECT_TRUE(QFileInfo(Path("sub/b.nft")).isSymLink());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);  // real, a
+
+  // A loop is refused, and the links stay.
+  ASSERT_TRUE(QFile::link(Path("loop2.nft"), Path("loop1.nft")));
+  ASSERT_TRUE(QFile::link(Path("loop1.nft"), Path("loop2.nft")));
+  const auto err = NftFile::WriteFile(Path("loop1.nft"), NftFile::Build(s, "x"));
+  ASSERT_TRUE(err);
+  EXPECT_EQ(*err, "Cannot save the font to \"" + Path("loop1.nft") + "\": its links form a loop.");
+  EXPECT_TRUE(QFileInfo(Path("loop1.nft")).isSymLink());
+  EXPECT_TRUE(QFileInfo(Path("loop2.nft")).isSymLink());
+}
+
+TEST_F(NftFixture, SaveRefusesToWriteADeviceOrPipe) {
+  const QString fifo = Path("pipe.nft");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const auto err = NftFile::WriteFile(fifo, NftFile::Build(s, "x"));
+  ASSERT_TRUE(err);
+  EXPECT_TRUE(err->endsWith("it is not a regular file.")) << err->toStdString();
+  EXPECT_TRUE(QFileInfo(fifo).exists());
+}
+
+// Root saving a user's font gives the new file back to the user, with its mode.
+TEST_F(NftFixture, SaveKeepsOwnerGroupAndMode) {
+  const QString path = Path("a.nft");
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old");
+  }
+  const QByteArray name = QFile::encodeName(path);
+  ASSERT_EQ(::chmod(name.constData(), 0640), 0);
+  if (::geteuid() != 0) {
+    ASSERT_FALSE(NftFile::WriteFile(path, NftFile::Build(s, "x")));
+    EXPECT_EQ(StatOf(path).st.st_uid, ::geteuid());
+    EXPECT_EQ(StatOf(path).st.st_mode & 07777, 0640u);
+    GTEST_SKIP() << "not root: the owner of another user's file cannot be kept here";
+  }
+  ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
+  ASSERT_FALSE(NftFile::WriteFile(path, NftFile::Build(s, "x")));
+  const StatOf after(path);
+  EXPECT_EQ(after.st.st_uid, 65534u);
+  EXPECT_EQ(after.st.st_gid, 65534u);
+  EXPECT_EQ(after.st.st_mode & 07777, 0640u);
+  EXPECT_EQ(NftFile::Read(path).status, NftFile::ReadStatus::Ok);
+}
+
+// A folder the user may not write: a writable font in it is written in place, a new
+// file there is a real failure.
+TEST_F(NftFixture, WritableFileInAReadOnlyFolderIsWrittenInPlace) {
+  const QString sub = Path("ro");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("ro"));
+  const QString path = sub + "/a.nft";
+  const QString fresh = sub + "/new.nft";
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(5000, 'o'));
+  }
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(sub).constData(), 0555), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+  s.FontData[9] = Glyph(5, 5, 5);
+  const QByteArray bytes = NftFile::Build(s, "x");
+  const auto result = AsNobody([&] {
+    const bool inPlace = !NftFile::WriteFile(path, bytes);
+    const auto refused = NftFile::WriteFile(fresh, bytes);
+    return inPlace && refused && refused->contains(fresh) && refused->contains("Permission denied");
+  });
+  ::chmod(QFile::encodeName(sub).constData(), 0755);
+  if (!result) GTEST_SKIP() << "cannot drop root's rights to test a folder the user may not write";
+  EXPECT_TRUE(*result);
+  EXPECT_EQ(NftFile::Read(path).content.FontData, s.FontData);
+  EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"a.nft"});
+}
+
+// A save killed in the middle leaves the old font and nothing else.
+TEST_F(NftFixture, KilledSaveLeavesNoFileBehind) {
+  const QString path = Path("a.nft");
+  ASSERT_FALSE(NftFile::WriteFile(path, NftFile::Build(s, "old")));
+  const QByteArray oldBytes = Slurp(path);
+  for (auto& r : s.FontData) r = Glyph(500, 400, 1);  // about 100 MB
+  const QByteArray big = NftFile::Build(s, "new");
+
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    NftFile::WriteFile(path, big);
+    ::_exit(0);
+  }
+  // Kill it once it holds a file of the folder open for writing.
+  const QString fdDir = QStringLiteral("/proc/%1/fd").arg(child);
+  const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+  bool caught = false;
+  for (int i = 0; i < 20000 && !caught; ++i) {
+    for (const QFileInfo& fd : QDir(fdDir).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
+      if (fd.symLinkTarget().startsWith(folder + '/')) caught = true;
+    if (!caught) std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  ::kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(caught) << "the save ended before it could be killed";
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"a.nft"});
+  EXPECT_EQ(Slurp(path), oldBytes);
+}
+
+// Where the filesystem has no unnamed files, a cut-short save leaves a marked temporary
+// file: the next save removes it (and the hidden ones of earlier versions), never a
+// file of the user's.
+TEST_F(NftFixture, NextSaveRemovesMarkedLeftovers) {
+  const QString path = Path("a.nft");
+  const auto make = [&](const char* name) {
+    QFile f(Path(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("NFT partial");
+  };
+  make("a.nft.Ab3dE9");
+  make(".a.nft.save-1f2e3d");
+  make("a.nft.backup");  // the user's: same shape of name, no mark
+  make("b.nft.Ab3dE9");  // another font's
+  if (::setxattr(QFile::encodeName(Path("a.nft.Ab3dE9")).constData(), NftFile::PartialSaveMark, "1", 1, 0) != 0 ||
+      ::setxattr(QFile::encodeName(Path("b.nft.Ab3dE9")).constData(), NftFile::PartialSaveMark, "1", 1, 0) != 0)
+    GTEST_SKIP() << "this filesystem keeps no extended attributes";
+  ASSERT_FALSE(NftFile::WriteFile(path, NftFile::Build(s, "x")));
+  QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  left.sort();
+  EXPECT_EQ(left, (QStringList{"a.nft", "a.nft.backup", "b.nft.Ab3dE9"}));
+  EXPECT_LT(::getxattr(QFile::encodeName(path).constData(), NftFile::PartialSaveMark, nullptr, 0), 0);
 }
 
 }  // namespace

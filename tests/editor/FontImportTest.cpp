@@ -293,4 +293,35 @@ INSTANTIATE_TEST_SUITE_P(, FontImportDirections,
                                            DirectionCase{u"A\u0628\u0628\u0628\u200F", true},
                                            DirectionCase{u"A\u0628\u0628\u0628", false}));
 
+// A list value of millions of characters: only what the 1024-pixel surface shows can
+// reach the glyph, so the glyph is that of the part drawn at the left edge (the start
+// of a left-to-right text, the end of a right-to-left one), and the switch completes.
+TEST_F(FontImport, HugeListValueGivesTheGlyphOfItsVisiblePart) {
+  static constexpr int SurfaceWidth = 1024;
+  const auto visibleCells = [this] {
+    EXPECT_GE(ed.CharWidth, SurfaceWidth);
+    Cells c(static_cast<size_t>(s.DesignData.HighY() + 1));
+    for (int y = 0; y <= s.DesignData.HighY(); ++y)
+      for (int x = 0; x < SurfaceWidth; ++x) c[static_cast<size_t>(y)].push_back(s.DesignData.Get(x, y));
+    return c;
+  };
+  const struct {
+    const char* what;
+    QString head, unit, tail;
+    bool fromEnd;
+  } cases[] = {{"left to right", QStringLiteral("Qz "), QStringLiteral("Wim 1"), QString(), false},
+               {"right to left", QString(), QString::fromUtf16(u"\u0628\u0633\u0645 "),
+                QString::fromUtf16(u"\u0645\u062D\u0645\u062F\u200F"), true}};
+  for (const auto& c : cases) {
+    // A distinct word where the text is drawn at the left edge.
+    const QString huge = c.head + c.unit.repeated(2'000'000) + c.tail;  // 8 to 10 million characters
+    const QString shown = c.fromEnd ? huge.right(3000) : huge.left(3000);
+    Import(shown);
+    const Cells expected = visibleCells();
+    Import(huge);
+    EXPECT_EQ(visibleCells(), expected) << c.what;
+    EXPECT_TRUE(AnyInk()) << c.what;
+  }
+}
+
 }  // namespace

@@ -157,6 +157,38 @@ TEST_F(IniFileTest, Utf8FileWithByteOrderMarkReads) {
   EXPECT_EQ(Get(), "\xEF\xBB\xBF[L]\nA=\xD9\xBE\nB=x\n");
 }
 
+// The same list saved by other editors: UTF-16 with its mark, old Mac line ends,
+// mixed line ends. Each reads alike and is written back as UTF-8 with the file's line ends.
+TEST_F(IniFileTest, ListsInUtf16AndWithAnyLineEndsRead) {
+  const QString text = QStringLiteral("[List]\r\nItem1=Farsi\r\n[Farsi]\r\nChars65=") + QChar(0x067E) + "\\rtl\r\n";
+  QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+  for (QChar c : text) {
+    le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
+    be += char(c.unicode() >> 8), be += char(c.unicode() & 0xFF);
+  }
+  QByteArray crOnly = text.toUtf8();
+  crOnly.replace("\r\n", "\r");
+  QByteArray mixed = text.toUtf8();
+  mixed.replace("Farsi\r\n[", "Farsi\r[").replace("\\rtl\r\n", "\\rtl\n");
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    QByteArray eol;
+  } cases[] = {{"UTF-16 LE", le, "\r\n"}, {"UTF-16 BE", be, "\r\n"}, {"CR only", crOnly, "\r"}, {"mixed", mixed, "\r\n"}};
+  for (const auto& c : cases) {
+    Put(c.bytes);
+    IniFile fresh;
+    EXPECT_EQ(fresh.ReadValue("List", "Item1", "", path), "Farsi") << c.what;
+    EXPECT_EQ(fresh.ReadValue("Farsi", "Chars65", "", path), QString(QChar(0x067E)) + "\\rtl") << c.what;
+    fresh.WriteValue("Farsi", "Chars66", "b", path);
+    const QByteArray written = Get();
+    EXPECT_EQ(written.startsWith("\xEF\xBB\xBF"), c.bytes.startsWith("\xFF\xFE") || c.bytes.startsWith("\xFE\xFF"))
+        << c.what;
+    EXPECT_TRUE(written.endsWith("Chars66=b" + c.eol)) << c.what << ": " << written.toStdString();
+    EXPECT_EQ(IniFile().ReadValue("Farsi", "Chars65", "", path), QString(QChar(0x067E)) + "\\rtl") << c.what;
+  }
+}
+
 TEST_F(IniFileTest, ParsesOncePerChangeOnDisk) {
   ini.WriteValue("L", "Chars0", "a", path);
   const int afterWrite = ini.ParseCount();
