@@ -25,7 +25,7 @@ const std::vector<std::pair<QString, Action>>& Commands() {
         {"mnuCopy", [](CommandTarget& c) { c.CopyData(); }},
         {"mnuPaste", [](CommandTarget& c) { c.PasteData(); }},
         {"mnuPasteSpecial", [](CommandTarget& c) { c.PasteSpecial(); }},
-        {"mnuClear", [](CommandTarget& c) { c.ClearDesignData(); c.DrawAll(); }},
+        {"mnuClear", [](CommandTarget& c) { c.SaveUndoAction(); c.ClearDesignData(); c.DrawAll(); }},
         {"mnuRemove", [](CommandTarget& c) { c.RemoveCharacter(); }},
         {"mnuWidthI", [](CommandTarget& c) { c.WidthInc(); }},
         {"mnuWidthD", [](CommandTarget& c) { c.WidthDec(); }},

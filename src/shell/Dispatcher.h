@@ -22,6 +22,7 @@ class CommandTarget {
   virtual void CopyData() = 0;
   virtual void PasteData() = 0;
   virtual void PasteSpecial() = 0;
+  virtual void SaveUndoAction() = 0;
   virtual void ClearDesignData() = 0;
   virtual void RemoveCharacter() = 0;
   virtual void WidthInc() = 0;

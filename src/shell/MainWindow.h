@@ -85,6 +85,7 @@ class frmMain : public QMainWindow,
   void CopyData() override { Design->CopyData(); }
   void PasteData() override { Design->PasteData(); }
   void PasteSpecial() override {}
+  void SaveUndoAction() override { Design->SaveUndoAction(); }
   void ClearDesignData() override { doc::ClearDesignData(S); }
   void RemoveCharacter() override;
   void WidthInc() override { Design->WidthInc(); }

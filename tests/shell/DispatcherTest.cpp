@@ -21,6 +21,7 @@ class RecordingTarget : public shell::CommandTarget {
   void CopyData() override { calls << "CopyData"; }
   void PasteData() override { calls << "PasteData"; }
   void PasteSpecial() override { calls << "PasteSpecial"; }
+  void SaveUndoAction() override { calls << "SaveUndoAction"; }
   void ClearDesignData() override { calls << "ClearDesignData"; }
   void RemoveCharacter() override { calls << "RemoveCharacter"; }
   void WidthInc() override { calls << "WidthInc"; }
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         DispatchCase{"mnuCopy", QStringList{"CopyData"}},
         DispatchCase{"mnuPaste", QStringList{"PasteData"}},
         DispatchCase{"mnuPasteSpecial", QStringList{"PasteSpecial"}},
-        DispatchCase{"mnuClear", QStringList{"ClearDesignData","DrawAll"}},
+        DispatchCase{"mnuClear", QStringList{"SaveUndoAction", "ClearDesignData", "DrawAll"}},
         DispatchCase{"mnuRemove", QStringList{"RemoveCharacter"}},
         DispatchCase{"mnuWidthI", QStringList{"WidthInc"}},
         DispatchCase{"mnuWidthD", QStringList{"WidthDec"}},

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "document/CharRecord.h"
 #include "platform/MessageDialog.h"
 #include "platform/Modal.h"
 #include "shell/CharListPanel.h"
@@ -79,6 +80,24 @@ TEST(MainWindowCommands, DoubleClickSwitchesDrawAndSaveMarksTheFontChanged) {
   EXPECT_TRUE(f.s.FontModified);
   EXPECT_EQ(static_cast<unsigned char>(f.s.FontData[65][4]), 3);
   EXPECT_TRUE(f.win->picCharList->ImageList1.ListImages.Contains("A65"));
+}
+
+// Clear is one undo step: Undo brings back the glyph as it was before it.
+TEST(MainWindowCommands, ClearThenUndoBringsBackTheGlyph) {
+  MainWindowFixture f(kTwoLists);
+  f.win->picCharList->SelectCode(300);
+  f.win->picCharList->lvChars_DblClick();
+  f.win->Design->picDesign_MouseDown(editor::ButtonLeft, 0, 25, 35);  // the last edit: cell (2, 3)
+  f.win->Design->picDesign_MouseUp(editor::ButtonLeft, 0, 25, 35);
+  const auto glyph = [&f] {
+    return doc::CharRecord::Encode(f.s.DesignData, f.win->Design->CharWidth, f.win->Design->CharHeight);
+  };
+  const auto before = glyph();
+  ASSERT_EQ(f.s.DesignData.Get(2, 3), 1);
+  shell::DispatchToolClick("mnuClear", *f.win);
+  EXPECT_EQ(f.s.DesignData.Get(2, 3), 0);
+  shell::DispatchToolClick("mnuUndo", *f.win);
+  EXPECT_EQ(glyph(), before);
 }
 
 TEST(MainWindowClose, UnchangedFontClosesWithoutAQuestion) {
