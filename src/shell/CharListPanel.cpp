@@ -75,8 +75,13 @@ void CharListPanel::cmbList_Click() {
   lvChars->setUpdatesEnabled(false);
   auto& items = lvChars->ListItems();
   items.Clear();
+  // The thumbnails outlive the items: every designed glyph shows its picture again.
+  const auto icon = [this](int c) {
+    const bool hasData = static_cast<size_t>(c) < S.FontData.size() && !S.FontData[c].empty();
+    return hasData && ImageList1.ListImages.Contains(ItemKey(c)) ? ItemKey(c) : EmptyKey;
+  };
   for (int c = 0; c < doc::GlyphCount; ++c) {
-    items.Add(ItemKey(c), QStringLiteral("%1").arg(c, 3, 10, QLatin1Char('0')), EmptyKey)
+    items.Add(ItemKey(c), QStringLiteral("%1").arg(c, 3, 10, QLatin1Char('0')), icon(c))
         .SetSubItems(1, list.ItemText[c]);
   }
   // Selected from the program: the design window keeps its glyph.

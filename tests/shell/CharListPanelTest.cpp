@@ -172,7 +172,9 @@ TEST_F(PanelFixture, OneCodeRefreshReplacesOnlyItsThumbnail) {
   EXPECT_EQ(Corner(70), qRgb(0, 255, 0));
 }
 
-TEST_F(PanelFixture, AnotherListShowsEmptyUntilTheNextRefresh) {
+// A list choice rebuilds the items; every designed glyph keeps its thumbnail,
+// the others show "Empty", going to another list and back again.
+TEST_F(PanelFixture, AnotherListKeepsEveryThumbnail) {
   Write("[List]\nItem1=L\nItem2=M\n");
   Start();
   s.FontData[65] = SolidRecord(4, 4, 2);
@@ -180,11 +182,15 @@ TEST_F(PanelFixture, AnotherListShowsEmptyUntilTheNextRefresh) {
   panel->RefreshCharIcons(-1);
   EXPECT_EQ(Icon(300), "A300");
   panel->lvChars->ListItems().Item("A65").SetSelected(true);
-  Choose(1);
-  for (int c : {65, 300}) EXPECT_EQ(Icon(c), "Empty");
-  EXPECT_EQ(panel->SelectedCode(), 0);
-  panel->RefreshCharIcons(65);
-  for (int c : {65, 300}) EXPECT_EQ(Icon(c), QStringLiteral("A%1").arg(c));
+  for (int list : {1, 0}) {
+    Choose(list);
+    for (int c : {65, 300}) EXPECT_EQ(Icon(c), QStringLiteral("A%1").arg(c)) << list;
+    for (int c : {0, 64, 511}) EXPECT_EQ(Icon(c), "Empty") << list;
+    EXPECT_EQ(panel->SelectedCode(), 0);
+  }
+  // The list view shows the picture itself, not only its key.
+  EXPECT_EQ(panel->lvChars->topLevelItem(300)->icon(0).pixmap(47, 47).toImage().pixel(10, 10),
+            panel->ImageList1.ListImages.Item("A300").toImage().pixel(10, 10));
 }
 
 TEST_F(PanelFixture, RemoveEmptiesTheSelectedGlyph) {
