@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "shell/CharListPanel.h"
+#include "shell/FontFamilies.h"
 #include "shell/MainLayout.h"
 #include "shell/Selection.h"
 #include "shell/SplashWindow.h"
@@ -24,7 +25,7 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     resize(sc->availableSize().boundedTo(QSize(1280, 900)) * 0.95);
   else
     resize(1100, 760);
-  InstalledFonts = [] { return QFontDatabase::families(); };
+  InstalledFonts = [] { return UserFontFamilies(QFontDatabase::families()); };
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
   ActiveBar31.Build(*this, MainLayout());
@@ -70,6 +71,15 @@ void frmMain::InitMainWindow() {
   for (int i = 0; i < families.size(); ++i) {
     font.AddItem(families[i]);
     if (families[i].toLower() == QLatin1String("tahoma")) font.SetListIndex(i);
+  }
+  // Without Tahoma, the family drawn in its place, so that the box names the font imports use.
+  if (font.ListIndex() < 0) {
+    const QString substitute = DrawnFamily(QStringLiteral("Tahoma"));
+    for (int i = 0; i < families.size(); ++i)
+      if (families[i].compare(substitute, Qt::CaseInsensitive) == 0) {
+        font.SetListIndex(i);
+        break;
+      }
   }
   // 2. The character-list panel docks as the control of "tlCharList".
   ActiveBar31.Bands().Item("bndCharList").Tools().Item("tlCharList").SetControl(picCharList);

@@ -31,8 +31,8 @@ class frmMain : public QMainWindow,
   frmMain(doc::ModConst& state, QString programFolder, QWidget* parent = nullptr);
   ~frmMain() override;
 
-  // The installed font families, in the order the font database lists them
-  // (tests put their own list here before the load).
+  // The installed font families, each once by its plain name, in the order the font
+  // database lists them (tests put their own list here before the load).
   std::function<QStringList()> InstalledFonts;
 
   // Load: InitMainWindow, then the design window comes up inside.

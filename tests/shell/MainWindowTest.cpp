@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include "document/CharRecord.h"
 #include "platform/MessageDialog.h"
 #include "platform/Modal.h"
 #include "shell/CharListPanel.h"
+#include "shell/FontFamilies.h"
 #include "shell/MainWindow.h"
 
 namespace {
@@ -42,6 +44,24 @@ TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
 
   MainWindowFixture g(kTwoLists, {"Tahoma Bold", "Arial"});
   EXPECT_EQ(g.Tool("tlFont").ListIndex(), -1);
+}
+
+// Without Tahoma the box holds the family drawn in its place, so imports draw in
+// the font the box names; a list without that family leaves the box unchosen.
+TEST(MainWindowStartUp, WithoutTahomaTheFamilyDrawnInItsPlaceIsChosen) {
+  const QString substitute = shell::DrawnFamily("Tahoma");
+  if (substitute.compare("Tahoma", Qt::CaseInsensitive) == 0) GTEST_SKIP() << "Tahoma is installed";
+  MainWindowFixture f(kTwoLists, {"Arial", substitute, "Times"});
+  EXPECT_EQ(f.Tool("tlFont").ListIndex(), 1);
+  EXPECT_EQ(f.Tool("tlFont").Text(), substitute);
+
+  // The installed families as the program lists them by itself.
+  auto g = std::make_unique<shell::frmMain>(f.s, f.dir.path());
+  g->MDIForm_Load();
+  platform::BarTool& font = g->ActiveBar31.Tools().Item("tlFont");
+  ASSERT_GE(font.ListIndex(), 0);
+  EXPECT_EQ(font.Text(), substitute);
+  EXPECT_EQ(QFontInfo(QFont(font.Text())).family().section(" [", 0, 0), substitute);
 }
 
 TEST(MainWindowStartUp, ListNamesStopAtTheFirstGapAndTheFirstIsChosen) {
