@@ -36,6 +36,9 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
       {"mnuPaste", QKeySequence::Paste}};
   for (const auto& [key, seq] : keys)
     if (QAction* a = ActiveBar31.Tools().Item(key).Action()) a->setShortcut(seq);
+  // Redo answers Ctrl+Y as well as the platform's own key (Ctrl+Shift+Z here).
+  if (QAction* a = ActiveBar31.Tools().Item("mnuRedo").Action())
+    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
   Design = std::make_unique<editor::DesignEditor>(S, *this);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "document/CharRecord.h"
 #include "platform/MessageDialog.h"
@@ -118,6 +119,30 @@ TEST(MainWindowCommands, ClearThenUndoBringsBackTheGlyph) {
   EXPECT_EQ(f.s.DesignData.Get(2, 3), 0);
   shell::DispatchToolClick("mnuUndo", *f.win);
   EXPECT_EQ(glyph(), before);
+}
+
+// Redo answers both Ctrl+Y and Ctrl+Shift+Z, pressed on the window as a user does.
+TEST(MainWindowCommands, CtrlYAndCtrlShiftZRedo) {
+  MainWindowFixture f(kTwoLists);
+  f.win->picCharList->SelectCode(300);
+  f.win->picCharList->lvChars_DblClick();
+  f.win->show();
+  f.win->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.win.get()));
+  const std::pair<int, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Y, Qt::ControlModifier},
+                                                        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
+  int column = 2;  // a fresh cell for each key
+  for (const auto& [key, mods] : keys) {
+    const float x = column * 10 + 5.0f;
+    f.win->Design->picDesign_MouseDown(editor::ButtonLeft, 0, x, 35);
+    f.win->Design->picDesign_MouseUp(editor::ButtonLeft, 0, x, 35);
+    shell::DispatchToolClick("mnuUndo", *f.win);
+    ASSERT_EQ(f.s.DesignData.Get(column, 3), 0);
+    QTest::keyClick(f.win->DesignWindow->picDesign, static_cast<Qt::Key>(key), mods);
+    EXPECT_EQ(f.s.DesignData.Get(column, 3), 1) << QKeySequence(key | mods).toString().toStdString();
+    EXPECT_TRUE(f.win->Design->RedoData.empty());
+    ++column;
+  }
 }
 
 TEST(MainWindowClose, UnchangedFontClosesWithoutAQuestion) {
