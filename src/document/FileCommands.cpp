@@ -1,5 +1,7 @@
 #include "document/FileCommands.h"
 
+#include <QFileInfo>
+
 #include "document/NftFile.h"
 #include "document/ShowMessage.h"
 
@@ -35,6 +37,11 @@ bool SaveProjectAs(ModConst& s, FileCommandsHost& host) {
   host.SaveFontData();
   const auto path = host.ChooseFile(QStringLiteral("Save File..."));
   if (!path) return false;
+  // Another file is replaced only when the user says so; "No" is the default.
+  if (QFileInfo::exists(*path) &&
+      ShowMessage(QStringLiteral("%1 already exists. Do you want to replace it?"), QStringLiteral("Save File"), 4,
+                  *path) != 2)
+    return false;
   return WriteFont(s, host, *path);
 }
 

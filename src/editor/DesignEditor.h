@@ -166,6 +166,13 @@ class DesignEditor {
     int32_t cell = 1;
   };
   RasterGeometry raster_;
+  // The cell the point tool's stroke last reached; a move paints the segment from it.
+  struct StrokeEnd {
+    int64_t column = 0;
+    int64_t row = 0;
+    bool active = false;
+  };
+  StrokeEnd stroke_;
   QSize lastVisible_;
   void HoldPictureWindow(const QRect& area);
   void PaintGridLayer();

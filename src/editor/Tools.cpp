@@ -68,6 +68,12 @@ void LineCells(int64_t x1, int64_t y1, int64_t x2, int64_t y2, const doc::Design
   }
 }
 
+// A freehand stroke paints every cell from the previous pointer cell to the current
+// one by the line rule, so fast moves leave no gaps at any cell size.
+void PaintStrokeSegment(DesignEditor& ed, int64_t c1, int64_t r1, int64_t c2, int64_t r2, int button) {
+  LineCells(c1, r1, c2, r2, ed.S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(ed, cx, cy, button); });
+}
+
 bool BeyondOneCell(double d1, double d2, int32_t cellSize) {
   return std::fabs(d2 - d1) >= std::max(1, cellSize);
 }
@@ -80,6 +86,7 @@ void DesignEditor::picDesign_MouseDown(int button, int /*shift*/, float x, float
     case doc::ToolPoint:
       SaveUndoAction();
       WriteCell(*this, column, row, button);
+      stroke_ = {column, row, true};
       break;
     case doc::ToolLine:
       DrawLine.X1 = DrawLine.X2 = x;
@@ -114,9 +121,15 @@ void DesignEditor::picDesign_MouseDown(int button, int /*shift*/, float x, float
 void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float y) {
   if (button == 0) return;
   switch (S.CurrentTool) {
-    case doc::ToolPoint:
-      WriteCell(*this, CellOf(x, CellSize), CellOf(y, CellSize), button);
+    case doc::ToolPoint: {
+      const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
+      if (stroke_.active)
+        PaintStrokeSegment(*this, stroke_.column, stroke_.row, column, row, button);
+      else
+        WriteCell(*this, column, row, button);
+      stroke_ = {column, row, true};
       break;
+    }
     case doc::ToolLine:
       if (DrawLine.Visible) {
         DrawLine.X2 = x;
@@ -140,6 +153,7 @@ void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float
 }
 
 void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, float /*y*/) {
+  stroke_.active = false;
   // The committing tools take their shape from the band as the last move left it.
   switch (S.CurrentTool) {
     case doc::ToolLine: {

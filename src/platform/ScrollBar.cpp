@@ -1,5 +1,8 @@
 #include "platform/ScrollBar.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <algorithm>
 
 namespace platform {
@@ -16,5 +19,17 @@ void ScrollBar::SetValue(int v) {
 }
 
 void ScrollBar::SetMax(int max) { setRange(0, std::max(0, max)); }
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+  if (isEnabled()) {
+    QScrollBar::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  option.subControls &= ~QStyle::SC_ScrollBarSlider;
+  style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+}
 
 }  // namespace platform

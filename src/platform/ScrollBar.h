@@ -20,6 +20,10 @@ class ScrollBar : public QScrollBar {
 
  Q_SIGNALS:
   void Change();
+
+ protected:
+  // A disabled bar has nothing to scroll: it shows its track without a thumb.
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace platform

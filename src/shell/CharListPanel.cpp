@@ -1,10 +1,15 @@
 #include "shell/CharListPanel.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QHeaderView>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "document/GlyphRemoval.h"
@@ -30,6 +35,49 @@ QFont ListFont() {
   return f;
 }
 
+// The glyphs one font shapes a text into; empty when part of it needs another font.
+QList<quint32> ShapedGlyphs(const QFont& font, const QString& text) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  const QList<QGlyphRun> runs = layout.glyphRuns();
+  return runs.size() == 1 ? runs.first().glyphIndexes() : QList<quint32>();
+}
+
+// The "Text" column holds Persian/Arabic letter forms held by joiners (U+200D). A font
+// that lacks the joined forms, or is replaced per character, shows them all alike: the
+// column takes the list font's family when it joins a jeem to a joiner by itself, else
+// the first installed Arabic family that does.
+QFont TextColumnFont(const QFont& listFont) {
+  QStringList families{QFontInfo(listFont).family()};
+  families += QFontDatabase::families(QFontDatabase::Arabic);
+  for (const QString& family : families) {
+    QFont font(listFont);
+    font.setFamilies({family});
+    const QList<quint32> isolated = ShapedGlyphs(font, QString(QChar(0x062C)));
+    const QList<quint32> initial = ShapedGlyphs(font, QString(QChar(0x062C)) + QChar(0x200D));
+    if (isolated.size() == 1 && !initial.isEmpty() && !initial.contains(isolated.first())) return font;
+  }
+  return listFont;
+}
+
+// A right-to-left text is laid out as a right-to-left paragraph, still aligned left:
+// in a left-to-right one the joiners at its ends fall outside the letter's run, and
+// the letter shows its isolated form.
+class TextColumnDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!option->text.isRightToLeft()) return;
+    option->direction = Qt::RightToLeft;
+    option->displayAlignment = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter;
+  }
+};
+
 }  // namespace
 
 CharListPanel::CharListPanel(doc::ModConst& state, platform::IniFile& ini, const QString& iniPath, QWidget* parent)
@@ -46,6 +94,8 @@ CharListPanel::CharListPanel(doc::ModConst& state, platform::IniFile& ini, const
   lvChars = new platform::ListView({QStringLiteral("Code"), QStringLiteral("Text")}, this);
   lvChars->setObjectName(QStringLiteral("lvChars"));
   lvChars->setFont(ListFont());
+  textFont_ = TextColumnFont(lvChars->font());
+  lvChars->setItemDelegateForColumn(1, new TextColumnDelegate(lvChars));
   lvChars->setIconSize(QSize(EmptyIconSide, EmptyIconSide));
   // A fixed first column: measuring 512 rows on every change would cost more than it shows.
   const QFontMetrics fm(lvChars->font());
@@ -76,9 +126,15 @@ void CharListPanel::cmbList_Click() {
   lvChars->setUpdatesEnabled(false);
   auto& items = lvChars->ListItems();
   items.Clear();
+  // The thumbnails outlive the items: every designed glyph shows its picture again.
+  const auto icon = [this](int c) {
+    const bool hasData = static_cast<size_t>(c) < S.FontData.size() && !S.FontData[c].empty();
+    return hasData && ImageList1.ListImages.Contains(ItemKey(c)) ? ItemKey(c) : EmptyKey;
+  };
   for (int c = 0; c < doc::GlyphCount; ++c) {
-    items.Add(ItemKey(c), QStringLiteral("%1").arg(c, 3, 10, QLatin1Char('0')), EmptyKey)
+    items.Add(ItemKey(c), QStringLiteral("%1").arg(c, 3, 10, QLatin1Char('0')), icon(c))
         .SetSubItems(1, list.ItemText[c]);
+    lvChars->topLevelItem(c)->setFont(1, textFont_);
   }
   // Selected from the program: the design window keeps its glyph.
   items.Item(1).SetSelected(true);

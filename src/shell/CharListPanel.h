@@ -65,6 +65,7 @@ class CharListPanel : public QWidget {
   QString iniPath_;
   QImage* preview_ = nullptr;
   QImage ownPreview_;
+  QFont textFont_;  // of the "Text" column
 };
 
 }  // namespace shell

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "shell/CharListPanel.h"
+#include "shell/FontFamilies.h"
 #include "shell/MainLayout.h"
 #include "shell/Selection.h"
 #include "shell/SplashWindow.h"
@@ -24,7 +25,7 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     resize(sc->availableSize().boundedTo(QSize(1280, 900)) * 0.95);
   else
     resize(1100, 760);
-  InstalledFonts = [] { return QFontDatabase::families(); };
+  InstalledFonts = [] { return UserFontFamilies(QFontDatabase::families()); };
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
   ToolBar.Build(*this, MainLayout());
@@ -35,6 +36,9 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
       {"mnuPaste", QKeySequence::Paste}};
   for (const auto& [key, seq] : keys)
     if (QAction* a = ToolBar.Tools().Item(key).Action()) a->setShortcut(seq);
+  // Redo answers Ctrl+Y as well as the platform's own key (Ctrl+Shift+Z here).
+  if (QAction* a = ToolBar.Tools().Item("mnuRedo").Action())
+    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
   Design = std::make_unique<editor::DesignEditor>(S, *this);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);
@@ -71,6 +75,15 @@ void frmMain::InitMainWindow() {
     font.AddItem(families[i]);
     if (families[i].toLower() == QLatin1String("tahoma")) font.SetListIndex(i);
   }
+  // Without Tahoma, the family drawn in its place, so that the box names the font imports use.
+  if (font.ListIndex() < 0) {
+    const QString substitute = DrawnFamily(QStringLiteral("Tahoma"));
+    for (int i = 0; i < families.size(); ++i)
+      if (families[i].compare(substitute, Qt::CaseInsensitive) == 0) {
+        font.SetListIndex(i);
+        break;
+      }
+  }
   // 2. The character-list panel docks as the control of "tlCharList".
   ToolBar.Bands().Item("bndCharList").Tools().Item("tlCharList").SetControl(picCharList);
   if (QDockWidget* dock = ToolBar.Bands().Item("bndCharList").Dock())
@@ -100,7 +113,10 @@ void frmMain::RunCommand(const CommandCall& call) {
     case Command::Redo: Design->Redo(); break;
     case Command::CopyData: Design->CopyData(); break;
     case Command::PasteData: Design->PasteData(); break;
-    case Command::ClearDesignData: doc::ClearDesignData(S); break;
+    case Command::ClearDesignData:
+      Design->SaveUndoAction();  // Clear is one undo step like every other edit
+      doc::ClearDesignData(S);
+      break;
     case Command::RemoveCharacter: picCharList->RemoveCharacter(); break;
     case Command::WidthInc: Design->WidthInc(); break;
     case Command::WidthDec: Design->WidthDec(); break;

@@ -142,6 +142,53 @@ TEST_F(FileCommandsTest, FailedWriteIsReportedAndKeepsNameAndModified) {
   EXPECT_TRUE(host.captions.empty());
 }
 
+// Save As onto an existing file asks first, "No" the default: "No" (or closing the
+// box) writes nothing and answers as a cancel; "Yes" replaces it. Save of the font's
+// own file asks nothing.
+TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksFirst) {
+  EditGlyph();
+  WriteBytes(Path("other.nft"), "keep me");
+  QString shown;
+  host.chooserAnswers = {Path("other.nft")};
+  {
+    ScopedModalScript script({[&shown](QDialog& d) {
+      auto& box = static_cast<platform::MessageDialog&>(d);
+      shown = box.Prompt;
+      EXPECT_EQ(box.Button2Caption.trimmed(), "Yes");
+      EXPECT_EQ(box.Button1Caption.trimmed(), "No");
+      EXPECT_EQ(box.DefaultButton, 1);
+      box.Press(1);
+      return d.result();
+    }});
+    EXPECT_FALSE(SaveProjectAs(s, host));
+    EXPECT_EQ(script.Shown(), 1);
+  }
+  EXPECT_EQ(shown, Path("other.nft") + " already exists. Do you want to replace it?");
+  QFile kept(Path("other.nft"));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "keep me");
+  EXPECT_TRUE(s.FontFileName.isEmpty());
+  EXPECT_TRUE(s.FontModified);
+
+  host.chooserAnswers = {Path("other.nft")};
+  {
+    ScopedModalScript script({Message(nullptr, 2)});  // "Yes"
+    EXPECT_TRUE(SaveProjectAs(s, host));
+    EXPECT_EQ(script.Shown(), 1);
+  }
+  EXPECT_EQ(NftFile::Read(Path("other.nft")).status, NftFile::ReadStatus::Ok);
+  EXPECT_EQ(s.FontFileName, Path("other.nft"));
+  EXPECT_FALSE(s.FontModified);
+
+  s.DesignData.Set(2, 2, 3);
+  {
+    ScopedModalScript script;
+    EXPECT_TRUE(SaveProject(s, host));
+    EXPECT_EQ(script.Shown(), 0);
+  }
+  EXPECT_EQ(NftFile::Read(Path("other.nft")).content.FontData[65][4 + 2 * 10 + 2], 3);
+}
+
 TEST_F(FileCommandsTest, OpenLoadsFontAndShowsGlyphZero) {
   // A font on disk with glyph 0 and a different header.
   ModConst other;

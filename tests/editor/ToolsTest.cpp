@@ -215,6 +215,50 @@ TEST(PointTool, StrokeIsOneUndoStepAndPaintsUnderThePointer) {
   EXPECT_EQ(f.UndoStates(), 2);
 }
 
+// A quick drag sends few moves: every cell between two of them is painted, at a
+// high zoom and at one pixel per cell, straight and slanted, and the next stroke
+// starts afresh where it is pressed.
+TEST(PointTool, FastStrokePaintsEveryCellBetweenMoves) {
+  struct Case {
+    int zoom;
+    float press[2];
+    std::vector<std::pair<float, float>> moves;  // pixels
+    Cells painted;
+  };
+  const Case cases[] = {
+      {300, {15, 15}, {{285, 15}}, Range(0, 9, 0, 0)},                 // 30 px per cell, ten cells in one move
+      {10, {0.5f, 0.5f}, {{9.5f, 0.5f}, {9.5f, 6.5f}}, [] {           // one pixel per cell: an L, unbroken
+         Cells c = Range(0, 9, 0, 0);
+         for (const Cell& v : Range(9, 9, 0, 6)) c.insert(v);
+         return c;
+       }()},
+      {100, {5, 5}, {{45, 25}}, Cells{{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},  // slanted: the line tool's cells
+  };
+  for (const Case& c : cases) {
+    ToolsFixture f;
+    f.s.Zoom = c.zoom;
+    f.ed.DrawAll();
+    f.s.CurrentTool = doc::ToolPoint;
+    f.ed.picDesign_MouseDown(ButtonLeft, 0, c.press[0], c.press[1]);
+    for (const auto& [x, y] : c.moves) f.ed.picDesign_MouseMove(ButtonLeft, 0, x, y);
+    f.ed.picDesign_MouseUp(ButtonLeft, 0, c.moves.back().first, c.moves.back().second);
+    EXPECT_EQ(f.Written(), c.painted) << "zoom " << c.zoom;
+    EXPECT_EQ(f.UndoStates(), 1);
+  }
+  // The right button erases the whole segment; a new press does not join the last stroke.
+  ToolsFixture f;
+  f.s.CurrentTool = doc::ToolPoint;
+  f.ed.picDesign_MouseDown(ButtonLeft, 0, 5, 5);
+  f.ed.picDesign_MouseMove(ButtonLeft, 0, 75, 5);
+  f.ed.picDesign_MouseUp(ButtonLeft, 0, 75, 5);
+  f.ed.picDesign_MouseDown(ButtonRight, 0, 15, 5);
+  f.ed.picDesign_MouseMove(ButtonRight, 0, 55, 5);
+  f.ed.picDesign_MouseUp(ButtonRight, 0, 55, 5);
+  f.ed.picDesign_MouseDown(ButtonLeft, 0, 5, 35);
+  f.ed.picDesign_MouseUp(ButtonLeft, 0, 5, 35);
+  EXPECT_EQ(f.Written(), (Cells{{0, 0}, {6, 0}, {7, 0}, {0, 3}}));
+}
+
 TEST(PointTool, MiddlePressRecordsUndoAndChangesNothing) {
   ToolsFixture f;
   f.s.CurrentTool = doc::ToolPoint;

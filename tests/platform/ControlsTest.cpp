@@ -73,6 +73,24 @@ TEST(ScrollBarTest, UserMoveRaisesChange) {
   EXPECT_EQ(changes.count(), 1);
 }
 
+// A disabled bar shows no thumb, wherever its position and whatever its range; an
+// enabled one shows it where the position puts it.
+TEST(ScrollBarTest, DisabledBarDrawsNoThumb) {
+  const auto look = [](bool enabled, int max, int value) {
+    ScrollBar bar(Qt::Horizontal);
+    bar.resize(200, 17);
+    bar.SetMax(max);
+    bar.SetValue(value);
+    bar.SetEnabled(enabled);
+    return bar.grab().toImage();
+  };
+  const QImage idle = look(false, 0, 0);
+  if (qEnvironmentVariableIsSet("QN_GRAB_DIR")) idle.save(qEnvironmentVariable("QN_GRAB_DIR") + "/scrollbar.png");
+  EXPECT_EQ(idle, look(false, 100, 50));
+  EXPECT_EQ(idle, look(false, 100, 100));
+  EXPECT_NE(look(true, 100, 0), look(true, 100, 100));
+}
+
 TEST(FileChooserTest, ParsesTheFilterPairs) {
   const auto types = FileChooser::ParseFilter("Font File (*.nft)|*.nft|All Files (*.*)|*.*");
   ASSERT_EQ(types.size(), 2);

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QHeaderView>
+#include <QTreeWidgetItem>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -172,7 +174,9 @@ TEST_F(PanelFixture, OneCodeRefreshReplacesOnlyItsThumbnail) {
   EXPECT_EQ(Corner(70), qRgb(0, 255, 0));
 }
 
-TEST_F(PanelFixture, AnotherListShowsEmptyUntilTheNextRefresh) {
+// A list choice rebuilds the items; every designed glyph keeps its thumbnail,
+// the others show "Empty", going to another list and back again.
+TEST_F(PanelFixture, AnotherListKeepsEveryThumbnail) {
   Write("[List]\nItem1=L\nItem2=M\n");
   Start();
   s.FontData[65] = SolidRecord(4, 4, 2);
@@ -180,11 +184,15 @@ TEST_F(PanelFixture, AnotherListShowsEmptyUntilTheNextRefresh) {
   panel->RefreshCharIcons(-1);
   EXPECT_EQ(Icon(300), "A300");
   panel->lvChars->ListItems().Item("A65").SetSelected(true);
-  Choose(1);
-  for (int c : {65, 300}) EXPECT_EQ(Icon(c), "Empty");
-  EXPECT_EQ(panel->SelectedCode(), 0);
-  panel->RefreshCharIcons(65);
-  for (int c : {65, 300}) EXPECT_EQ(Icon(c), QStringLiteral("A%1").arg(c));
+  for (int list : {1, 0}) {
+    Choose(list);
+    for (int c : {65, 300}) EXPECT_EQ(Icon(c), QStringLiteral("A%1").arg(c)) << list;
+    for (int c : {0, 64, 511}) EXPECT_EQ(Icon(c), "Empty") << list;
+    EXPECT_EQ(panel->SelectedCode(), 0);
+  }
+  // The list view shows the picture itself, not only its key.
+  EXPECT_EQ(panel->lvChars->topLevelItem(300)->icon(0).pixmap(47, 47).toImage().pixel(10, 10),
+            panel->ImageList1.ListImages.Item("A300").toImage().pixel(10, 10));
 }
 
 TEST_F(PanelFixture, RemoveEmptiesTheSelectedGlyph) {
@@ -244,6 +252,53 @@ TEST_F(PanelFixture, LayoutPutsTheListBelowTheCombo) {
   EXPECT_GT(h, 0);
   EXPECT_EQ(panel->cmbList->geometry(), QRect(0, 0, 300, h));
   EXPECT_EQ(panel->lvChars->geometry(), QRect(0, h + 3, 300, 400 - h - 3));
+}
+
+}  // namespace
+
+namespace {
+
+// The ink of an image cut to its bounding box, so that rows compare by the shapes
+// they show, not by where they show them.
+QImage InkOnly(const QImage& row) {
+  const QImage img = row.convertToFormat(QImage::Format_RGB32);
+  const QRgb paper = img.pixel(img.width() - 1, 0);
+  QRect box;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixel(x, y) != paper) box |= QRect(x, y, 1, 1);
+  return box.isEmpty() ? QImage() : img.copy(box);
+}
+
+// The shipped Persian list gives the jeem of codes 191 to 194 in its four forms, the
+// joined ones held by joiners (U+200D): the "Text" column must show four shapes.
+TEST_F(PanelFixture, PersianContextualFormsShowAsShaped) {
+  QFile shipped(testsupport::SourceDir() + "/data/CharList.ini");
+  ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+  Write(shipped.readAll());
+  Start();
+  const int persian = panel->cmbList->findText("Persian-Arabic");
+  ASSERT_GE(persian, 0);
+  Choose(persian);
+  ASSERT_EQ(Item(192).SubItems(1), QString::fromUtf8("\u200D\u062C"));
+  panel->resize(320, 600);
+  panel->show();
+  QHeaderView* header = panel->lvChars->header();
+  std::vector<QImage> forms;
+  for (int code = 191; code <= 194; ++code) {
+    QTreeWidgetItem* item = panel->lvChars->topLevelItem(code);
+    panel->lvChars->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    QRect cell = panel->lvChars->visualItemRect(item);
+    cell.setLeft(header->sectionViewportPosition(1));
+    cell.setWidth(header->sectionSize(1));
+    const QImage row = panel->lvChars->viewport()->grab(cell).toImage();
+    if (qEnvironmentVariableIsSet("QN_GRAB_DIR"))
+      row.save(qEnvironmentVariable("QN_GRAB_DIR") + QStringLiteral("/form%1.png").arg(code));
+    forms.push_back(InkOnly(row));
+    ASSERT_FALSE(forms.back().isNull()) << code;
+  }
+  for (size_t i = 0; i < forms.size(); ++i)
+    for (size_t j = i + 1; j < forms.size(); ++j) EXPECT_NE(forms[i], forms[j]) << 191 + i << " and " << 191 + j;
 }
 
 }  // namespace

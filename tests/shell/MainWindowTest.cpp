@@ -3,11 +3,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "document/CharRecord.h"
 #include "platform/MessageDialog.h"
 #include "platform/Modal.h"
 #include "shell/CharListPanel.h"
+#include "shell/FontFamilies.h"
 #include "shell/MainWindow.h"
 
 namespace {
@@ -41,6 +45,24 @@ TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
 
   MainWindowFixture g(kTwoLists, {"Tahoma Bold", "Arial"});
   EXPECT_EQ(g.Tool("tlFont").ListIndex(), -1);
+}
+
+// Without Tahoma the box holds the family drawn in its place, so imports draw in
+// the font the box names; a list without that family leaves the box unchosen.
+TEST(MainWindowStartUp, WithoutTahomaTheFamilyDrawnInItsPlaceIsChosen) {
+  const QString substitute = shell::DrawnFamily("Tahoma");
+  if (substitute.compare("Tahoma", Qt::CaseInsensitive) == 0) GTEST_SKIP() << "Tahoma is installed";
+  MainWindowFixture f(kTwoLists, {"Arial", substitute, "Times"});
+  EXPECT_EQ(f.Tool("tlFont").ListIndex(), 1);
+  EXPECT_EQ(f.Tool("tlFont").Text(), substitute);
+
+  // The installed families as the program lists them by itself.
+  auto g = std::make_unique<shell::frmMain>(f.s, f.dir.path());
+  g->MDIForm_Load();
+  platform::BarTool& font = g->ToolBar.Tools().Item("tlFont");
+  ASSERT_GE(font.ListIndex(), 0);
+  EXPECT_EQ(font.Text(), substitute);
+  EXPECT_EQ(QFontInfo(QFont(font.Text())).family().section(" [", 0, 0), substitute);
 }
 
 TEST(MainWindowStartUp, ListNamesStopAtTheFirstGapAndTheFirstIsChosen) {
@@ -117,6 +139,48 @@ TEST(MainWindowCommands, SelectionClicksSetStateAndTheOnlyCheckMark) {
   for (int n = 1; n <= 15; ++n) EXPECT_EQ(f.Tool(QString("tlColor%1").arg(n).toLatin1()).Checked(), n == 12);
   EXPECT_TRUE(f.Tool("tlLine").Checked());
   EXPECT_FALSE(f.Tool("tlPoint").Checked());
+}
+
+// Clear is one undo step: Undo brings back the glyph as it was before it.
+TEST(MainWindowCommands, ClearThenUndoBringsBackTheGlyph) {
+  MainWindowFixture f(kTwoLists);
+  f.win->picCharList->SelectCode(300);
+  f.win->picCharList->lvChars_DblClick();
+  f.win->Design->picDesign_MouseDown(editor::ButtonLeft, 0, 25, 35);  // the last edit: cell (2, 3)
+  f.win->Design->picDesign_MouseUp(editor::ButtonLeft, 0, 25, 35);
+  const auto glyph = [&f] {
+    return doc::CharRecord::Encode(f.s.DesignData, f.win->Design->CharWidth, f.win->Design->CharHeight);
+  };
+  const auto before = glyph();
+  ASSERT_EQ(f.s.DesignData.Get(2, 3), 1);
+  f.win->ToolBar_ToolClick(f.Tool("mnuClear"));
+  EXPECT_EQ(f.s.DesignData.Get(2, 3), 0);
+  f.win->ToolBar_ToolClick(f.Tool("mnuUndo"));
+  EXPECT_EQ(glyph(), before);
+}
+
+// Redo answers both Ctrl+Y and Ctrl+Shift+Z, pressed on the window as a user does.
+TEST(MainWindowCommands, CtrlYAndCtrlShiftZRedo) {
+  MainWindowFixture f(kTwoLists);
+  f.win->picCharList->SelectCode(300);
+  f.win->picCharList->lvChars_DblClick();
+  f.win->show();
+  f.win->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.win.get()));
+  const std::pair<int, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Y, Qt::ControlModifier},
+                                                        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
+  int column = 2;  // a fresh cell for each key
+  for (const auto& [key, mods] : keys) {
+    const float x = column * 10 + 5.0f;
+    f.win->Design->picDesign_MouseDown(editor::ButtonLeft, 0, x, 35);
+    f.win->Design->picDesign_MouseUp(editor::ButtonLeft, 0, x, 35);
+    f.win->ToolBar_ToolClick(f.Tool("mnuUndo"));
+    ASSERT_EQ(f.s.DesignData.Get(column, 3), 0);
+    QTest::keyClick(f.win->DesignWindow->picDesign, static_cast<Qt::Key>(key), mods);
+    EXPECT_EQ(f.s.DesignData.Get(column, 3), 1) << QKeySequence(key | mods).toString().toStdString();
+    EXPECT_TRUE(f.win->Design->RedoData.empty());
+    ++column;
+  }
 }
 
 TEST(MainWindowClose, UnchangedFontClosesWithoutAQuestion) {
