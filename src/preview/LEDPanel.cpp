@@ -43,6 +43,18 @@ Lamp MakeLamp(int w, int h, QRgb fill) {
   return lamp;
 }
 
+// The spans of a lamp are a few pixels long: fixed-size moves that the compiler keeps
+// inline beat a library call per span.
+inline void CopySpan(QRgb* dst, const QRgb* src, int first, int last) {
+  int k = first;
+  for (; k + 4 <= last; k += 4) std::memcpy(dst + k, src + k, 4 * sizeof(QRgb));
+  if (k + 2 <= last) {
+    std::memcpy(dst + k, src + k, 2 * sizeof(QRgb));
+    k += 2;
+  }
+  if (k < last) dst[k] = src[k];
+}
+
 // A position in millimetres as a pixel, kept within a range that cannot overflow.
 int ToPixel(double mm, double dotsPerMm) {
   const double px = std::floor(mm * dotsPerMm + 0.5);
@@ -59,10 +71,15 @@ void LEDPanel::Rebuild(int columns, int rows, double sizeMm, double pitchMm, QRg
   on_ = on;
   off_ = off;
   // The layout's counters are whole millimetres, rounded after every step.
-  columnX_.assign(static_cast<size_t>(std::max(1, columns_)), 0.0);
-  for (size_t c = 1; c < columnX_.size(); ++c) columnX_[c] = platform::RoundHalfEven(columnX_[c - 1] + pitchMm);
-  rowY_.assign(static_cast<size_t>(rows_), 0.0);
-  for (size_t r = 1; r < rowY_.size(); ++r) rowY_[r] = platform::RoundHalfEven(rowY_[r - 1] + pitchMm);
+  // A whole pitch needs no rounding: the steps are exact multiples.
+  const bool whole = std::abs(pitchMm) < 1e15 && pitchMm == std::floor(pitchMm);
+  auto step = [&](std::vector<double>& at, size_t n) {
+    at.assign(n, 0.0);
+    for (size_t i = 1; i < n; ++i)
+      at[i] = whole ? static_cast<double>(i) * pitchMm : platform::RoundHalfEven(at[i - 1] + pitchMm);
+  };
+  step(columnX_, static_cast<size_t>(std::max(1, columns_)));
+  step(rowY_, static_cast<size_t>(rows_));
   lit_.assign(static_cast<size_t>(std::max(1, columns_ * rows_)), 0);
 }
 
@@ -78,26 +95,30 @@ void LEDPanel::Render(QImage& surface, double dotsPerMmX, double dotsPerMmY) con
 
   std::vector<int> rowPx(rowY_.size());
   for (size_t r = 0; r < rowY_.size(); ++r) rowPx[r] = ToPixel(rowY_[r], dotsPerMmY);
+  uchar* const bits = surface.bits();
+  const qsizetype stride = surface.bytesPerLine();
+  const uchar* const lampBits[2] = {lamps[0].picture.constBits(), lamps[1].picture.constBits()};
+  const qsizetype lampStride = lamps[0].picture.bytesPerLine();
   const int count = Elements();
-  for (int i = 0; i < count; ++i) {
-    const int c = i / rows_, r = i % rows_;
+  const int columns = (count + rows_ - 1) / rows_;
+  for (int c = 0; c < columns; ++c) {
     const int x0 = ToPixel(columnX_[static_cast<size_t>(c)], dotsPerMmX);
-    if (x0 >= sw || x0 + lw <= 0) {
-      i += rows_ - 1 - r;  // the whole column misses the surface
-      continue;
-    }
-    const int y0 = rowPx[static_cast<size_t>(r)];
-    if (y0 >= sh || y0 + lh <= 0) continue;
-    const Lamp& lamp = lamps[lit_[static_cast<size_t>(i)] ? 1 : 0];
-    const int ya = std::max(0, -y0), yb = std::min(lh, sh - y0);
-    for (int y = ya; y < yb; ++y) {
-      auto [first, last] = lamp.spans[static_cast<size_t>(y)];
-      first = std::max(first, -x0);
-      last = std::min(last, sw - x0);
-      if (first >= last) continue;
-      const auto* src = reinterpret_cast<const QRgb*>(lamp.picture.constScanLine(y));
-      auto* dst = reinterpret_cast<QRgb*>(surface.scanLine(y0 + y));
-      std::memcpy(dst + x0 + first, src + first, static_cast<size_t>(last - first) * sizeof(QRgb));
+    if (x0 >= sw || x0 + lw <= 0) continue;  // the whole column misses the surface
+    for (int r = 0; r < rows_ && c * rows_ + r < count; ++r) {
+      const int y0 = rowPx[static_cast<size_t>(r)];
+      if (y0 >= sh || y0 + lh <= 0) continue;
+      const int on = lit_[static_cast<size_t>(c) * rows_ + r] ? 1 : 0;
+      const Lamp& lamp = lamps[on];
+      const int ya = std::max(0, -y0), yb = std::min(lh, sh - y0);
+      for (int y = ya; y < yb; ++y) {
+        auto [first, last] = lamp.spans[static_cast<size_t>(y)];
+        first = std::max(first, -x0);
+        last = std::min(last, sw - x0);
+        if (first >= last) continue;
+        const auto* src = reinterpret_cast<const QRgb*>(lampBits[on] + y * lampStride);
+        auto* dst = reinterpret_cast<QRgb*>(bits + (y0 + y) * stride) + x0;
+        CopySpan(dst, src, first, last);
+      }
     }
   }
 }
@@ -109,11 +130,18 @@ int DrawLEDChar(LEDPanel& panel, const std::string& record, int64_t X, bool righ
   if (rightToLeft) X -= w - 1;
   const int rows = std::min(g->Height(), panel.Rows());
   // Only the columns that fall on the panel are visited.
-  const int64_t xa = std::max<int64_t>(0, -X);
-  const int64_t xb = std::min<int64_t>(w, panel.Columns() - X);
-  for (int64_t x = xa; x < xb; ++x)
-    for (int y = 0; y < rows; ++y)
-      panel.SetLit(static_cast<int>(X + x), y, g->At(static_cast<int>(x), y) != 0);
+  const int xa = static_cast<int>(std::max<int64_t>(0, -X));
+  const int xb = static_cast<int>(std::min<int64_t>(w, panel.Columns() - X));
+  const bool whole = record.size() >= 4 + static_cast<size_t>(w) * static_cast<size_t>(g->Height());
+  for (int x = xa; x < xb; ++x) {
+    uint8_t* column = panel.ColumnState(static_cast<int>(X + x));
+    if (whole) {
+      const char* cell = record.data() + 4 + x;
+      for (int y = 0; y < rows; ++y, cell += w) column[y] = *cell != 0;
+    } else {
+      for (int y = 0; y < rows; ++y) column[y] = g->At(x, y) != 0;
+    }
+  }
   return w - 1;
 }
 

@@ -54,6 +54,8 @@ class LEDPanel {
   bool Lit(int i) const { return lit_[i] != 0; }
   bool Lit(int column, int row) const { return lit_[static_cast<size_t>(column) * rows_ + row] != 0; }
   void SetLit(int column, int row, bool on) { lit_[static_cast<size_t>(column) * rows_ + row] = on; }
+  // The states of one column's LEDs, top row first (Rows() of them).
+  uint8_t* ColumnState(int column) { return lit_.data() + static_cast<size_t>(column) * rows_; }
 
   // Paints the panel onto the surface: black, then every LED that reaches the surface as
   // a round lamp in its state's colour with a grey outline; millimetres become pixels at

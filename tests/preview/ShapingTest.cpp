@@ -18,6 +18,7 @@ struct ShapeCase {
   const char* name;
   std::u16string text;
   std::vector<int> codes;
+  friend void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ShapeCases : public ::testing::TestWithParam<ShapeCase> {};
