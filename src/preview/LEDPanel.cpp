@@ -160,7 +160,7 @@ void ShowLEDSample(LEDPanel& panel, const LEDShowInputs& in, int ledRows,
       in.colorIndex >= 0 && in.colorIndex < static_cast<int>(LEDColors.size()) ? in.colorIndex : 0)];
   panel.Rebuild(in.columns, ledRows, in.ledSizeMm, in.pitchMm, pair.on, pair.off);
 
-  std::vector<int> codes = GlyphCodes(ShapeText(tables, in.sample));
+  std::vector<int> codes = ShapeCodes(tables, in.sample);  // the codes ShapeText would carry
   for (int& c : codes) {
     if (in.numEn && c >= 128 && c <= 137) c -= 80;
     if (in.numFa && c >= 48 && c <= 57) c += 80;
