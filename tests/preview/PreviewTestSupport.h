@@ -36,12 +36,14 @@ struct PreviewFixture {
   }
 };
 
-// What the user sees of a window, also kept as a PNG under the build folder for a look.
+// What the user sees of a window, also kept as a PNG in the temporary folder for a look
+// (quillane-preview-grabs/<name>.png), wherever the tests run from.
 inline QImage Grab(QWidget& w, const QString& name) {
   w.ensurePolished();
   const QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  QDir().mkpath(QStringLiteral("preview-grabs"));
-  img.save(QStringLiteral("preview-grabs/%1.png").arg(name));
+  const QString dir = QDir::temp().filePath(QStringLiteral("quillane-preview-grabs"));
+  QDir().mkpath(dir);
+  img.save(QStringLiteral("%1/%2.png").arg(dir, name));
   return img;
 }
 
