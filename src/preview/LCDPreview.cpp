@@ -1,0 +1,87 @@
+#include "preview/LCDPreview.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "platform/Button.h"
+#include "platform/Modal.h"
+#include "platform/Numbers.h"
+#include "preview/LCDPicture.h"
+
+namespace preview {
+
+frmLCDTest::frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
+    : QDialog(parent), S(state), Tables(tables) {
+  setWindowTitle(QStringLiteral("LCD Test"));
+  QFont f(QStringLiteral("Tahoma"));
+  f.setPixelSize(11);
+  setFont(f);
+  setFixedSize(LCDPictureWidth, LCDPictureHeight);
+  background_ = LCDBackground();
+  picture_ = background_;
+
+  // The controls sit on the grey frame below the display.
+  auto* lblText = new QLabel(QStringLiteral("Text:"), this);
+  lblText->setGeometry(6, 169, 80, 20);
+  txtText = new QLineEdit(this);
+  txtText->setGeometry(86, 169, 180, 20);
+  lblText->setBuddy(txtText);
+  auto* lblChar = new QLabel(QStringLiteral("Char Number:"), this);
+  lblChar->setGeometry(6, 194, 80, 20);
+  txtChar = new QLineEdit(this);
+  txtChar->setGeometry(86, 194, 42, 20);
+  lblChar->setBuddy(txtChar);
+  chkRightToLeft = new QCheckBox(QStringLiteral("Right To Left"), this);
+  chkRightToLeft->setGeometry(136, 194, 130, 20);
+  btnDraw = new platform::Button(QStringLiteral("Draw"), this);
+  btnDraw->setGeometry(118, 220, 72, 24);
+  btnDraw->setDefault(true);
+  btnClose = new platform::Button(QStringLiteral("Close"), this);
+  btnClose->setGeometry(194, 220, 72, 24);
+
+  // Only the user's edits count as a change: emptying the other box must not empty
+  // the box just typed into in turn.
+  connect(txtText, &QLineEdit::textEdited, this, [this] { txtText_Change(); });
+  connect(txtChar, &QLineEdit::textEdited, this, [this] { txtChar_Change(); });
+  connect(btnDraw, &platform::Button::Click, this, [this] { btnDraw_Click(); });
+  connect(btnClose, &platform::Button::Click, this, [this] { btnClose_Click(); });
+}
+
+void frmLCDTest::btnDraw_Click() {
+  std::vector<int> codes;
+  if (!txtText->text().isEmpty()) {
+    codes = GlyphCodes(ShapeText(Tables, txtText->text()));
+  } else {
+    // A number from 1 to 255 stands for the glyph of that code; anything else only clears.
+    const std::optional<double> n = platform::WholeNumber(txtChar->text());
+    const int code = n ? platform::RoundToInt32(*n) : 0;
+    if (code >= 1 && code <= 255) codes.push_back(code);
+  }
+  const bool rtl = chkRightToLeft->checkState() != Qt::Unchecked;
+  DrawLCDText(picture_, background_, S, codes, rtl);
+  update();
+}
+
+void frmLCDTest::btnClose_Click() { done(QDialog::Accepted); }
+
+void frmLCDTest::txtText_Change() {
+  if (!txtChar->text().isEmpty()) txtChar->clear();
+}
+
+void frmLCDTest::txtChar_Change() {
+  if (!txtText->text().isEmpty()) txtText->clear();
+}
+
+void frmLCDTest::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, picture_);
+}
+
+void ShowLCDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent) {
+  frmLCDTest w(state, tables, parent);
+  platform::Modal::Exec(w);
+}
+
+}  // namespace preview

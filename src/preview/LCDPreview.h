@@ -1,0 +1,52 @@
+#pragma once
+// frmLCDTest: a line of text set in the font being designed, on the picture of a graphic LCD.
+#include <QDialog>
+#include <QImage>
+
+#include "document/ModConst.h"
+#include "preview/Shaping.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace platform {
+class Button;
+}
+
+namespace preview {
+
+class frmLCDTest : public QDialog {
+  Q_OBJECT
+ public:
+  frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent = nullptr);
+
+  // Shapes the text (or takes the glyph of the number) and draws it from the pen start.
+  void btnDraw_Click();
+  void btnClose_Click();
+  // Typing into one box empties the other, so "Draw" uses what was typed last.
+  void txtText_Change();
+  void txtChar_Change();
+
+  // What the window shows: the module picture and the glyphs drawn on it.
+  const QImage& Picture() const { return picture_; }
+
+  QLineEdit* txtText = nullptr;
+  QLineEdit* txtChar = nullptr;
+  QCheckBox* chkRightToLeft = nullptr;
+  platform::Button* btnDraw = nullptr;
+  platform::Button* btnClose = nullptr;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  const doc::ModConst& S;
+  const CharTables& Tables;
+  QImage background_;
+  QImage picture_;
+};
+
+// Shows a fresh LCD preview modally (command "muuLCDPreview").
+void ShowLCDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent = nullptr);
+
+}  // namespace preview
