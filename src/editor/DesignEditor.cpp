@@ -17,11 +17,11 @@ void DesignEditor::SaveFontData() {
   std::string& stored = S.FontData[static_cast<size_t>(S.CurrentChar)];
   if (*record != stored) S.FontModified = true;
   stored = std::move(*record);
-  Host.RefreshCharIcons(S.CurrentChar);
+  List.RefreshCharIcons(S.CurrentChar);
 }
 
 void DesignEditor::LoadFontData() {
-  const auto code = Host.SelectedCode();
+  const auto code = List.SelectedCode();
   if (!code || *code < 0 || *code >= doc::GlyphCount) return;
   S.CurrentChar = *code;
   const std::string& record = S.FontData[static_cast<size_t>(*code)];
@@ -38,13 +38,13 @@ void DesignEditor::LoadFontData() {
 
 void DesignEditor::DrawFont() {
   // Without a selected item (no list loaded yet) there is no glyph to switch to.
-  const auto code = Host.SelectedCode();
+  const auto code = List.SelectedCode();
   if (!code || *code < 0 || *code >= doc::GlyphCount) return;
   SaveFontData();
   S.CurrentChar = *code;
   // The redo step belongs to the glyph left behind; it must not reach the new one.
   RedoData.clear();
-  Host.SetToolEnabled("mnuRedo", false);
+  Tools.SetToolEnabled("mnuRedo", false);
   if (!S.FontData[static_cast<size_t>(*code)].empty())
     ResetData();
   else

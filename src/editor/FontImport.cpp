@@ -41,13 +41,13 @@ double Clamp16(double v) { return std::clamp(v, -32768.0, 32767.0); }
 
 // The font chosen in the band "bndFont". A size that is not a positive number
 // falls back to the toolbar's default; an unknown name lets Qt substitute.
-QFont ToolbarFont(DesignHost& host) {
-  QFont font(host.ToolText("tlFont"));
-  const auto size = platform::WholeNumber(host.ToolText("tlSize"));
+QFont ToolbarFont(ToolState& tools) {
+  QFont font(tools.ToolText("tlFont"));
+  const auto size = platform::WholeNumber(tools.ToolText("tlSize"));
   font.setPointSizeF(size && std::isfinite(*size) && *size > 0 ? *size : ToolbarDefaultSize);
-  font.setBold(host.ToolChecked("tlBold"));
-  font.setItalic(host.ToolChecked("tlItalic"));
-  font.setUnderline(host.ToolChecked("tlUnderline"));
+  font.setBold(tools.ToolChecked("tlBold"));
+  font.setItalic(tools.ToolChecked("tlItalic"));
+  font.setUnderline(tools.ToolChecked("tlUnderline"));
   // Qt chooses the script from the text, so the character set changes nothing here.
   [[maybe_unused]] const int16_t charset = platform::SystemTools::GetFontCharset(QFontInfo(font).family());
   return font;
@@ -100,7 +100,7 @@ void DesignEditor::ReadFromFont() {
     return;
   }
 
-  const QFont font = ToolbarFont(Host);
+  const QFont font = ToolbarFont(Tools);
   DrawOnSurface(FontSurface, font, t);
   const QFontMetricsF metrics(font, &FontSurface);
 
@@ -110,7 +110,7 @@ void DesignEditor::ReadFromFont() {
   if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
   doc::ReDimDesignData(S);
 
-  const double shift = Clamp16(platform::LeadingNumber(Host.ToolText("tlShift")));
+  const double shift = Clamp16(platform::LeadingNumber(Tools.ToolText("tlShift")));
   const int last = static_cast<int>(Clamp16(platform::RoundHalfEven(metrics.height() - shift)));
   doc::DesignGrid& grid = S.DesignData;
   const int lastRow = std::min(last, grid.HighY());

@@ -40,15 +40,15 @@ void DesignEditor::HeightDec() {
 void DesignEditor::NextCharacter() {
   if (S.CurrentChar < 0) return;
   const int next = S.CurrentChar + 1;
-  if (next >= Host.ListItemCount()) return;
-  Host.SelectListItem(next);
+  if (next >= List.ItemCount()) return;
+  List.SelectCode(next);
   DrawFont();
 }
 
 void DesignEditor::PreviousCharacter() {
   const int previous = S.CurrentChar - 1;
-  if (previous < 0 || previous >= Host.ListItemCount()) return;
-  Host.SelectListItem(previous);
+  if (previous < 0 || previous >= List.ItemCount()) return;
+  List.SelectCode(previous);
   DrawFont();
 }
 

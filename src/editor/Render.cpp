@@ -205,7 +205,7 @@ void DesignEditor::DrawAll() {
   if (CharHeight > S.MaxHeight) CharHeight = S.MaxHeight;
   DrawGrid();
   DrawPixels();
-  Host.GridRedrawn();
+  View().GridRedrawn();
   DrawPreview();
 }
 
@@ -220,11 +220,11 @@ void DesignEditor::HoldPictureWindow(const QRect& area) {
 }
 
 void DesignEditor::DrawGrid() {
-  const QSize screen = Host.ScreenSize();
+  const QSize screen = View().ScreenSize();
   const ZoomFit fit = FitZoomToScreen(S.Zoom, CharWidth, CharHeight, screen.width(), screen.height());
   S.Zoom = fit.zoom;
   CellSize = fit.cellSize;
-  Host.SetToolText("tlZoom", QString::number(S.Zoom));
+  Tools.SetToolText("tlZoom", QString::number(S.Zoom));
 
   raster_ = {CharWidth, CharHeight, CellSize};
   PictureWidth = (CharWidth / 2.0 + CharWidth) * CellSize;
@@ -400,7 +400,7 @@ bool DesignEditor::RenderArea(const QRect& visibleArea) {
   lastVisible_ = visible.size();
   if (!DesignPicture.isNull() && QRect(PictureOrigin, DesignPicture.size()).contains(visible)) return false;
 
-  const QSize screen = Host.ScreenSize();
+  const QSize screen = View().ScreenSize();
   const int hw = HeldExtent(PictureSize.width(), screen.width(), visible.width());
   const int hh = HeldExtent(PictureSize.height(), screen.height(), visible.height());
   // Centred on the visible part, kept inside the picture.
@@ -419,7 +419,7 @@ void DesignEditor::PaintCell(int column, int row, QRgb color) {
   // The box leaves the cell's grid-line pixels; a one-pixel cell is its own box.
   const QRect changed = cs == 1 ? cv.FillBox(x, y, x, y, Opaque(color))
                                 : cv.FillBox(x + 1, y + 1, x + cs - 1, y + cs - 1, Opaque(color));
-  if (!changed.isEmpty()) Host.GridPictureChanged(changed);
+  if (!changed.isEmpty()) View().GridPictureChanged(changed);
 }
 
 void DesignEditor::DrawPreview() {
@@ -459,9 +459,9 @@ void DesignEditor::DrawPreview() {
       if (v != 0) line[px] = ink[v];
     }
   }
-  Host.SetToolText("tlWidth", QString::number(CharWidth));
-  Host.SetToolText("tlHeight", QString::number(CharHeight));
-  Host.PreviewRedrawn();
+  Tools.SetToolText("tlWidth", QString::number(CharWidth));
+  Tools.SetToolText("tlHeight", QString::number(CharHeight));
+  View().PreviewRedrawn();
 }
 
 }  // namespace editor

@@ -46,7 +46,7 @@ void DesignEditor::Undo() {
     if (top.empty()) continue;
     std::string& below = UndoList[static_cast<size_t>(i - 1)];
     RedoData = std::move(top);
-    Host.SetToolEnabled("mnuRedo", true);
+    Tools.SetToolEnabled("mnuRedo", true);
     const std::string restore = std::move(below);
     top.clear();
     below.clear();
@@ -59,7 +59,7 @@ void DesignEditor::Undo() {
 void DesignEditor::Redo() {
   const std::string record = std::move(RedoData);
   RedoData.clear();
-  Host.SetToolEnabled("mnuRedo", false);
+  Tools.SetToolEnabled("mnuRedo", false);
   if (!record.empty()) ApplyRecord(*this, record);
   DrawAll();
 }
@@ -78,8 +78,8 @@ void DesignEditor::ResetData() {
   // The reset reloads the glyph being edited. A single click only selects an
   // item, so without this the reset would load that other glyph under the
   // current one's history, and the current glyph's edits would never be stored.
-  if (S.CurrentChar >= 0 && S.CurrentChar < Host.ListItemCount() && Host.SelectedCode() != S.CurrentChar)
-    Host.SelectListItem(S.CurrentChar);
+  if (S.CurrentChar >= 0 && S.CurrentChar < List.ItemCount() && List.SelectedCode() != S.CurrentChar)
+    List.SelectCode(S.CurrentChar);
   LoadFontData();
   DrawAll();
   SaveUndoAction();

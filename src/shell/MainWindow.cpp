@@ -36,7 +36,7 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   for (const auto& [key, seq] : keys)
     if (QAction* a = ActiveBar31.Tools().Item(key).Action()) a->setShortcut(seq);
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
-  Design = std::make_unique<editor::DesignEditor>(S, *this);
+  Design = std::make_unique<editor::DesignEditor>(S, *picCharList, BarState);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);
 
   // Direct connections: the handlers write the reference arguments back.
@@ -58,6 +58,7 @@ void frmMain::MDIForm_Load() {
   InitMainWindow();
   // The design window comes up inside the main window, maximised; its load draws the empty grid.
   DesignWindow = new editor::frmDesign(*Design);
+  Design->AttachView(DesignWindow);
   mdiArea->addSubWindow(DesignWindow);
   DesignWindow->showMaximized();
   DesignWindow->Form_Load();
@@ -127,47 +128,6 @@ void frmMain::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
 }
 
-// DesignHost.
-
-std::optional<int> frmMain::SelectedCode() { return picCharList->SelectedCode(); }
-
-void frmMain::RefreshCharIcons(int code) { picCharList->RefreshCharIcons(code); }
-
-QString frmMain::ToolText(const QString& key) { return ActiveBar31.Tools().Item(key).Text(); }
-
-void frmMain::SetToolText(const QString& key, const QString& text) { ActiveBar31.Tools().Item(key).SetText(text); }
-
-bool frmMain::ToolChecked(const QString& key) { return ActiveBar31.Tools().Item(key).Checked(); }
-
-void frmMain::SetToolChecked(const QString& key, bool checked) {
-  ActiveBar31.Tools().Item(key).SetChecked(checked);
-}
-
-void frmMain::SetToolEnabled(const QString& key, bool enabled) {
-  ActiveBar31.Tools().Item(key).SetEnabled(enabled);
-}
-
-QSize frmMain::ScreenSize() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  return screen ? screen->size() : QSize(1024, 768);
-}
-
-void frmMain::GridRedrawn() {
-  if (DesignWindow) DesignWindow->GridRedrawn();
-}
-
-void frmMain::GridPictureChanged(const QRect& area) {
-  if (DesignWindow) DesignWindow->GridPictureChanged(area);
-}
-
-void frmMain::PreviewRedrawn() {
-  if (DesignWindow) DesignWindow->PreviewRedrawn();
-}
-
-int frmMain::ListItemCount() { return picCharList->ItemCount(); }
-
-void frmMain::SelectListItem(int code) { picCharList->SelectCode(code); }
-
 // CommandTarget.
 
 void frmMain::NewProject() { doc::NewProject(S, *this); }
@@ -186,6 +146,8 @@ void frmMain::ToggleGuideLine(int orientation, int number) { shell::ToggleGuideL
 void frmMain::SelectColor(const QString& key) { shell::SelectColor(*Design, key); }
 
 // FileCommandsHost.
+
+void frmMain::RefreshCharIcons(int code) { picCharList->RefreshCharIcons(code); }
 
 bool frmMain::SelectFirstListItem() {
   if (picCharList->ItemCount() == 0) return false;

@@ -33,9 +33,9 @@ void SelectDrawTool(editor::DesignEditor& ed, const QString& key) {
   const auto tool = ToolValue(key);
   if (!tool) return;
   // The "Text" button shares the band's check mark but selects no tool.
-  for (const char* k : DrawToolKeys) ed.Host.SetToolChecked(QString::fromLatin1(k), false);
-  ed.Host.SetToolChecked(QStringLiteral("tlText"), false);
-  ed.Host.SetToolChecked(key, true);
+  for (const char* k : DrawToolKeys) ed.Tools.SetToolChecked(QString::fromLatin1(k), false);
+  ed.Tools.SetToolChecked(QStringLiteral("tlText"), false);
+  ed.Tools.SetToolChecked(key, true);
   ed.S.CurrentTool = *tool;
 }
 
@@ -44,8 +44,8 @@ void SelectColor(editor::DesignEditor& ed, const QString& key) {
   bool ok = false;
   const int color = key.mid(7).toInt(&ok);
   if (!ok || color < 1 || color > 15) return;
-  for (int n = 1; n <= 15; ++n) ed.Host.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
-  ed.Host.SetToolChecked(key, true);
+  for (int n = 1; n <= 15; ++n) ed.Tools.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
+  ed.Tools.SetToolChecked(key, true);
   ed.S.CurrentColor = color;
 }
 

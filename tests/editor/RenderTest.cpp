@@ -289,7 +289,7 @@ TEST_F(RenderTest, PaintCellKeepsGridLineAndReportsItsBox) {
     std::vector<QRect> changed;
     void GridPictureChanged(const QRect& r) override { changed.push_back(r); }
   } recording;
-  editor::DesignEditor editor(s, recording);
+  editor::DesignEditor editor(s, recording, recording, &recording);
   editor.DrawAll();
   editor.PaintCell(2, 3, s.ColorTable[2]);
   ASSERT_EQ(recording.changed.size(), 1u);
