@@ -77,9 +77,7 @@ struct EditorFixture {
     s.Zoom = 100;
   }
   int UndoSlotsInUse() const {
-    int n = 0;
-    for (const auto& slot : ed.UndoList) n += slot.empty() ? 0 : 1;
-    return n;
+    return ed.History.InUse();
   }
 };
 

@@ -43,19 +43,67 @@ void DesignEditor::DrawFont() {
   SaveFontData();
   S.CurrentChar = *code;
   // The redo step belongs to the glyph left behind; it must not reach the new one.
-  RedoData.clear();
+  History.SetRedoData({});
   Tools.SetToolEnabled("mnuRedo", false);
   if (!S.FontData[static_cast<size_t>(*code)].empty())
     ResetData();
   else
     ReadFromFont();
-  for (auto& slot : UndoList) slot.clear();
+  History.Clear();
   SaveUndoAction();
 }
 
-}  // namespace editor
+// A record from a larger font is clipped by the codec to what the grid holds, so
+// nothing lands outside DesignData; DrawAll then brings the size within the maxima.
+// A record too short to carry a size (never made here) leaves the glyph alone.
+void DesignEditor::ApplyRecord(const std::string& record) {
+  if (!doc::CharRecord::ReadSize(record)) return;
+  doc::ClearDesignData(S);
+  const auto applied = doc::CharRecord::Decode(record, S.DesignData);
+  CharWidth = applied->width;
+  CharHeight = applied->height;
+}
 
-namespace editor {
+void DesignEditor::SaveUndoAction() {
+  if (auto record = doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight)) History.Push(std::move(*record));
+}
+
+void DesignEditor::Undo() {
+  SaveUndoAction();
+  if (const auto restore = History.StepBack()) {
+    Tools.SetToolEnabled("mnuRedo", true);
+    ApplyRecord(*restore);
+  }
+  DrawAll();
+}
+
+void DesignEditor::Redo() {
+  const std::string record = History.TakeRedoData();
+  Tools.SetToolEnabled("mnuRedo", false);
+  if (!record.empty()) ApplyRecord(record);
+  DrawAll();
+}
+
+void DesignEditor::CopyData() {
+  if (auto record = doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight)) S.ClipData = std::move(*record);
+}
+
+void DesignEditor::PasteData() {
+  SaveUndoAction();
+  if (!S.ClipData.empty()) ApplyRecord(S.ClipData);
+  DrawAll();
+}
+
+void DesignEditor::ResetData() {
+  // The reset reloads the glyph being edited. A single click only selects an
+  // item, so without this the reset would load that other glyph under the
+  // current one's history, and the current glyph's edits would never be stored.
+  if (S.CurrentChar >= 0 && S.CurrentChar < List.ItemCount() && List.SelectedCode() != S.CurrentChar)
+    List.SelectCode(S.CurrentChar);
+  LoadFontData();
+  DrawAll();
+  SaveUndoAction();
+}
 
 void DesignEditor::FormLoad() {
   CharWidth = 8;

@@ -15,6 +15,7 @@
 #include "document/ModConst.h"
 #include "document/Ports.h"
 #include "editor/Ports.h"
+#include "editor/UndoHistory.h"
 
 namespace editor {
 
@@ -36,7 +37,6 @@ enum MouseButtonBits : int { ButtonLeft = 1, ButtonRight = 2, ButtonMiddle = 4 }
 
 class DesignEditor {
  public:
-  static constexpr int UndoSlots = 101;
   // Inner size of picPreview in pixels.
   static constexpr int PreviewWidth = 109;
   static constexpr int PreviewHeight = 133;
@@ -56,8 +56,7 @@ class DesignEditor {
   int32_t CharWidth = 8;
   int32_t CharHeight = 14;
   int32_t CellSize = 10;
-  std::array<std::string, UndoSlots> UndoList{};
-  std::string RedoData;
+  UndoHistory History;
   RubberLine DrawLine;
   RubberRect DrawRect;
 
@@ -138,6 +137,8 @@ class DesignEditor {
   static QImage MakeFontSurface();
 
  private:
+  // Puts a recorded state on the grid (undo, redo, paste).
+  void ApplyRecord(const std::string& record);
   DesignView* view_ = nullptr;
   NoDesignView noView_;
   // Glyph size and cell size of the last DrawGrid: the raster of a moved window stays

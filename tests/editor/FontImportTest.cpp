@@ -65,7 +65,7 @@ TEST_F(FontImport, NoCurrentCharChangesNothing) {
   s.CurrentChar = -1;
   s.CharText[Code] = "A";
   ed.ReadFromFont();
-  EXPECT_TRUE(ed.UndoList[0].empty());
+  EXPECT_TRUE(ed.History.Slot(0).empty());
   EXPECT_EQ(host.gridRedraws, 0);
   EXPECT_EQ(ed.CharWidth, 8);
 }

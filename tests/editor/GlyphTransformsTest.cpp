@@ -219,7 +219,7 @@ TEST_F(GlyphTransforms, ZeroSizedGlyphChangesNothingButRecordsAndRedraws) {
     for (auto run : {&E::FlipHorizontal, &E::FlipVertical, &E::Invert}) {
       const int redraws = host.gridRedraws;
       (ed.*run)();
-      EXPECT_EQ(ed.UndoList[static_cast<size_t>(step++)], Glyph());
+      EXPECT_EQ(ed.History.Slot(step++), Glyph());
       EXPECT_EQ(host.gridRedraws, redraws + 1);
       EXPECT_EQ(std::vector<uint8_t>(s.DesignData.Row(s.DesignData.LowY()),
                                      s.DesignData.Row(s.DesignData.HighY()) + s.DesignData.Stride()),
