@@ -1,6 +1,7 @@
 #include "editor/DesignEditor.h"
 
 #include "document/CharRecord.h"
+#include "editor/Transforms.h"
 
 namespace editor {
 
@@ -103,6 +104,101 @@ void DesignEditor::ResetData() {
   LoadFontData();
   DrawAll();
   SaveUndoAction();
+}
+
+void DesignEditor::FlipHorizontal() {
+  SaveUndoAction();
+  FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
+  DrawAll();
+}
+
+void DesignEditor::FlipVertical() {
+  SaveUndoAction();
+  FlipGridVertical(S.DesignData, CharWidth, CharHeight);
+  DrawAll();
+}
+
+void DesignEditor::Invert() {
+  SaveUndoAction();
+  InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
+  DrawAll();
+}
+
+// The shifts and the colour replacement leave the redraw to the caller.
+
+void DesignEditor::ShiftDataLeft() {
+  SaveUndoAction();
+  ShiftGridLeft(S.DesignData);
+}
+
+void DesignEditor::ShiftDataRight() {
+  SaveUndoAction();
+  ShiftGridRight(S.DesignData);
+}
+
+void DesignEditor::ShiftDataUp() {
+  SaveUndoAction();
+  ShiftGridUp(S.DesignData);
+}
+
+void DesignEditor::ShiftDataDown() {
+  SaveUndoAction();
+  ShiftGridDown(S.DesignData);
+}
+
+void DesignEditor::ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor) {
+  SaveUndoAction();
+  ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
+}
+
+// Each size step that changes the size is one undo step; a step at its limit is
+// ignored but still redraws, so the toolbar's size boxes show the size kept.
+
+void DesignEditor::WidthInc() {
+  if (CharWidth < S.MaxWidth) {
+    SaveUndoAction();
+    ++CharWidth;
+  }
+  DrawAll();
+}
+
+void DesignEditor::WidthDec() {
+  if (CharWidth > 1) {
+    SaveUndoAction();
+    --CharWidth;
+  }
+  DrawAll();
+}
+
+void DesignEditor::HeightInc() {
+  if (CharHeight < S.MaxHeight) {
+    SaveUndoAction();
+    ++CharHeight;
+  }
+  DrawAll();
+}
+
+void DesignEditor::HeightDec() {
+  if (CharHeight > 1) {
+    SaveUndoAction();
+    --CharHeight;
+  }
+  DrawAll();
+}
+
+void DesignEditor::NextCharacter() {
+  if (S.CurrentChar < 0) return;
+  const int next = S.CurrentChar + 1;
+  if (next >= List.ItemCount()) return;
+  List.SelectCode(next);
+  DrawFont();
+}
+
+void DesignEditor::PreviousCharacter() {
+  const int previous = S.CurrentChar - 1;
+  if (previous < 0 || previous >= List.ItemCount()) return;
+  List.SelectCode(previous);
+  DrawFont();
 }
 
 void DesignEditor::FormLoad() {
