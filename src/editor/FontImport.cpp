@@ -19,7 +19,7 @@
 namespace editor {
 
 int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor) {
-  if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return PaperColor;
+  if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return SampledPaperColor;
   QRgb c = picture.pixel(x, y);
   if (qAlpha(c) != 255) {
     // Seen over the background, as a picture box shows a translucent picture.
@@ -28,8 +28,8 @@ int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor) {
     c = qRgb(mix(qRed(c), qRed(backColor)), mix(qGreen(c), qGreen(backColor)), mix(qBlue(c), qBlue(backColor)));
   }
   const QRgb rgb = c & 0xFFFFFFu;
-  if (rgb == (backColor & 0xFFFFFFu) || rgb == 0xFFFFFFu) return PaperColor;
-  return InkColor;
+  if (rgb == (backColor & 0xFFFFFFu) || rgb == 0xFFFFFFu) return SampledPaperColor;
+  return SampledInkColor;
 }
 
 namespace {
@@ -120,7 +120,7 @@ void DesignEditor::ReadFromFont() {
   for (int x = 0; x <= lastColumn; ++x) {
     for (int y = 0; y <= lastRow; ++y) {
       const int py = static_cast<int>(platform::RoundHalfEven(y - shift));
-      if (GetPointColor(x, py, FontSurface) == InkColor) grid.SetIfInside(x, y, ink);
+      if (GetPointColor(x, py, FontSurface) == SampledInkColor) grid.SetIfInside(x, y, ink);
     }
   }
   DrawAll();

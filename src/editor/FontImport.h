@@ -7,11 +7,11 @@
 
 namespace editor {
 
-constexpr int32_t PaperColor = 0xFFFFFF;
-constexpr int32_t InkColor = 0;
+constexpr int32_t SampledPaperColor = 0xFFFFFF;
+constexpr int32_t SampledInkColor = 0;
 
-// PaperColor for a point outside the picture, of its background colour or pure
-// white; InkColor for every other colour, grey edges of smoothed text included.
+// SampledPaperColor for a point outside the picture, of its background colour or pure
+// white; SampledInkColor for every other colour, grey edges of smoothed text included.
 // A translucent pixel is seen as it shows over the background.
 int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor = qRgb(255, 255, 255));
 
