@@ -1,6 +1,9 @@
 #include "editor/DesignEditor.h"
 
+#include <algorithm>
+
 #include "document/CharRecord.h"
+#include "editor/Render.h"
 #include "editor/Transforms.h"
 
 namespace editor {
@@ -199,6 +202,101 @@ void DesignEditor::PreviousCharacter() {
   if (previous < 0 || previous >= List.ItemCount()) return;
   List.SelectCode(previous);
   DrawFont();
+}
+
+void DesignEditor::DrawAll() {
+  if (CharWidth > S.MaxWidth) CharWidth = S.MaxWidth;
+  if (CharHeight > S.MaxHeight) CharHeight = S.MaxHeight;
+  DrawGrid();
+  DrawPixels();
+  View().GridRedrawn();
+  DrawPreview();
+}
+
+bool DesignEditor::HoldsWholePicture() const {
+  return int64_t{PictureSize.width()} * PictureSize.height() <= MaxHeldPixels;
+}
+
+void DesignEditor::HoldPictureWindow(const QRect& area) {
+  PictureOrigin = area.topLeft();
+  if (DesignPicture.size() != area.size() || DesignPicture.format() != QImage::Format_RGB32)
+    DesignPicture = area.isEmpty() ? QImage() : QImage(area.size(), QImage::Format_RGB32);
+}
+
+void DesignEditor::DrawGrid() {
+  const QSize screen = View().ScreenSize();
+  const ZoomFit fit = FitZoomToScreen(S.Zoom, CharWidth, CharHeight, screen.width(), screen.height());
+  S.Zoom = fit.zoom;
+  CellSize = fit.cellSize;
+  Tools.SetToolText("tlZoom", QString::number(S.Zoom));
+
+  raster_ = {CharWidth, CharHeight, CellSize};
+  const PictureLayout layout = LayoutPicture(CharWidth, CharHeight, CellSize);
+  PictureWidth = layout.width;
+  PictureHeight = layout.height;
+  PictureSize = layout.size;
+  if (HoldsWholePicture()) {
+    HoldPictureWindow(QRect(QPoint(0, 0), PictureSize));
+  } else {
+    // A redraw shows the picture from its top-left corner.
+    HoldPictureWindow(QRect(0, 0, HeldExtent(PictureSize.width(), screen.width(), lastVisible_.width()),
+                            HeldExtent(PictureSize.height(), screen.height(), lastVisible_.height())));
+  }
+  RasterGridLayer(RasterInput(), DesignPicture);
+}
+
+
+void DesignEditor::DrawPixels() { RasterCellLayer(RasterInput(), DesignPicture); }
+
+GridRasterInput DesignEditor::RasterInput() const {
+  GridRasterInput in;
+  in.cells = &S.DesignData;
+  in.width = raster_.width;
+  in.height = raster_.height;
+  in.maxWidth = S.MaxWidth;
+  in.maxHeight = S.MaxHeight;
+  in.cellSize = raster_.cell;
+  in.palette = S.ColorTable;
+  in.background = S.BackgroundColor;
+  in.outside = S.OutsideColor;
+  in.grid = S.GridColor;
+  in.border = S.BorderColor;
+  for (size_t o = 0; o < 2; ++o)
+    for (size_t k = 0; k < 6; ++k) in.guides[o][k] = S.GuideLine[o][k];
+  in.guideColors = S.GuideColors;
+  in.origin = PictureOrigin;
+  return in;
+}
+
+bool DesignEditor::RenderArea(const QRect& visibleArea) {
+  if (HoldsWholePicture()) return false;
+  const QRect visible = visibleArea.intersected(QRect(QPoint(0, 0), PictureSize));
+  if (visible.isEmpty()) return false;
+  lastVisible_ = visible.size();
+  if (!DesignPicture.isNull() && QRect(PictureOrigin, DesignPicture.size()).contains(visible)) return false;
+
+  const QSize screen = View().ScreenSize();
+  const int hw = HeldExtent(PictureSize.width(), screen.width(), visible.width());
+  const int hh = HeldExtent(PictureSize.height(), screen.height(), visible.height());
+  // Centred on the visible part, kept inside the picture.
+  const int left = std::clamp(visible.x() - (hw - visible.width()) / 2, 0, PictureSize.width() - hw);
+  const int top = std::clamp(visible.y() - (hh - visible.height()) / 2, 0, PictureSize.height() - hh);
+  HoldPictureWindow(QRect(left, top, hw, hh));
+  RasterGrid(RasterInput(), DesignPicture);
+  return true;
+}
+
+
+void DesignEditor::PaintCell(int column, int row, QRgb color) {
+  const QRect changed = PaintCellBox(DesignPicture, PictureOrigin, column, row, CellSize, color);
+  if (!changed.isEmpty()) View().GridPictureChanged(changed);
+}
+
+void DesignEditor::DrawPreview() {
+  RasterPreview({&S.DesignData, CharWidth, CharHeight, S.ColorTable, S.BackgroundColor}, PreviewPicture);
+  Tools.SetToolText("tlWidth", QString::number(CharWidth));
+  Tools.SetToolText("tlHeight", QString::number(CharHeight));
+  View().PreviewRedrawn();
 }
 
 void DesignEditor::FormLoad() {

@@ -15,6 +15,7 @@
 #include "document/ModConst.h"
 #include "document/Ports.h"
 #include "editor/Ports.h"
+#include "editor/Render.h"
 #include "editor/UndoHistory.h"
 
 namespace editor {
@@ -38,8 +39,8 @@ enum MouseButtonBits : int { ButtonLeft = 1, ButtonRight = 2, ButtonMiddle = 4 }
 class DesignEditor {
  public:
   // Inner size of picPreview in pixels.
-  static constexpr int PreviewWidth = 109;
-  static constexpr int PreviewHeight = 133;
+  static constexpr int PreviewWidth = PreviewRasterWidth;
+  static constexpr int PreviewHeight = PreviewRasterHeight;
 
   // The view may come later (the window is made after the editor); until then the
   // pictures are drawn for no one.
@@ -151,8 +152,8 @@ class DesignEditor {
   RasterGeometry raster_;
   QSize lastVisible_;
   void HoldPictureWindow(const QRect& area);
-  void PaintGridLayer();
-  void PaintCellLayer();
+  // The raster's input from the state and the last DrawGrid's geometry.
+  GridRasterInput RasterInput() const;
 };
 
 }  // namespace editor
