@@ -1,10 +1,15 @@
 #include "editor/DesignEditor.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
 #include "document/CharRecord.h"
+#include "editor/FontImport.h"
 #include "editor/Render.h"
+#include "editor/Tools.h"
 #include "editor/Transforms.h"
+#include "platform/Numbers.h"
 
 namespace editor {
 
@@ -297,6 +302,163 @@ void DesignEditor::DrawPreview() {
   Tools.SetToolText("tlWidth", QString::number(CharWidth));
   Tools.SetToolText("tlHeight", QString::number(CharHeight));
   View().PreviewRedrawn();
+}
+
+void DesignEditor::ReadFromFont() {
+  if (S.CurrentChar < 0 || S.CurrentChar >= doc::GlyphCount) return;
+  SaveUndoAction();
+  doc::ClearDesignData(S);
+  const QString& t = S.CharText[static_cast<size_t>(S.CurrentChar)];
+  if (t == QLatin1String("|+|")) {
+    CharWidth = S.MaxWidth;
+    CharHeight = S.MaxHeight;
+    DrawAll();
+    return;
+  }
+  if (t.isEmpty()) {
+    CharWidth = S.DefaultWidth;
+    CharHeight = S.DefaultHeight;
+    DrawAll();
+    return;
+  }
+
+  const QFont font = ToolbarFont(Tools);
+  DrawOnSurface(FontSurface, font, t);
+  const QFontMetricsF metrics(font, &FontSurface);
+
+  // No wider than a record can carry, so the imported glyph can always be stored.
+  CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(t)), doc::CharRecord::MaxSide);
+  if (CharHeight > S.MaxHeight) S.MaxHeight = CharHeight;
+  if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
+  doc::ReDimDesignData(S);
+
+  const double shift = Clamp16(platform::LeadingNumber(Tools.ToolText("tlShift")));
+  const int last = static_cast<int>(Clamp16(platform::RoundHalfEven(metrics.height() - shift)));
+  SampleSurface(FontSurface, S.DesignData, CharWidth, last, shift, static_cast<uint8_t>(S.CurrentColor));
+  DrawAll();
+}
+
+
+// The drawing tools on picDesign: point, line, border, rectangle and replace colour.
+
+// Paint (left button) or erase (right button) one cell; any other button state
+// writes nothing.
+void DesignEditor::WriteCell(int64_t column, int64_t row, int button) {
+  if (button != ButtonLeft && button != ButtonRight) return;
+  doc::ModConst& s = S;
+  const int x = static_cast<int>(column), y = static_cast<int>(row);
+  if (column != x || row != y || !s.DesignData.Contains(x, y)) return;
+  if (button == ButtonLeft) {
+    if (s.CurrentColor < 1 || s.CurrentColor > 15) return;
+    s.DesignData.Set(x, y, static_cast<uint8_t>(s.CurrentColor));
+    PaintCell(x, y, s.ColorTable[static_cast<size_t>(s.CurrentColor)]);
+  } else {
+    s.DesignData.Set(x, y, 0);
+    PaintCell(x, y, x < CharWidth && y < CharHeight ? s.BackgroundColor : s.OutsideColor);
+  }
+}
+
+void DesignEditor::picDesign_MouseDown(int button, int /*shift*/, float x, float y) {
+  const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
+  switch (S.CurrentTool) {
+    case doc::ToolPoint:
+      SaveUndoAction();
+      WriteCell(column, row, button);
+      break;
+    case doc::ToolLine:
+      DrawLine.X1 = DrawLine.X2 = x;
+      DrawLine.Y1 = DrawLine.Y2 = y;
+      DrawLine.Visible = true;
+      break;
+    case doc::ToolBorder:
+    case doc::ToolRectangle:
+      DrawRect.Left = DrawRect.AnchorX = DrawRect.EndX = x;
+      DrawRect.Top = DrawRect.AnchorY = DrawRect.EndY = y;
+      DrawRect.Width = DrawRect.Height = 0;
+      DrawRect.Visible = true;
+      break;
+    case doc::ToolReplaceColor: {
+      // The colour to replace is read from the clicked cell; off the grid there is
+      // nothing to read, so the click does nothing (no undo state, no redraw).
+      const int cx = static_cast<int>(column), cy = static_cast<int>(row);
+      if (column != cx || row != cy || !S.DesignData.Contains(cx, cy)) break;
+      const uint8_t source = S.DesignData.Get(cx, cy);
+      if (button == ButtonLeft && S.CurrentColor >= 1 && S.CurrentColor <= 15)
+        ReplcaeDataColor(source, static_cast<uint8_t>(S.CurrentColor));
+      else if (button == ButtonRight)
+        ReplcaeDataColor(source, 0);
+      DrawAll();
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float y) {
+  if (button == 0) return;
+  switch (S.CurrentTool) {
+    case doc::ToolPoint:
+      WriteCell(CellOf(x, CellSize), CellOf(y, CellSize), button);
+      break;
+    case doc::ToolLine:
+      if (DrawLine.Visible) {
+        DrawLine.X2 = x;
+        DrawLine.Y2 = y;
+      }
+      break;
+    case doc::ToolBorder:
+    case doc::ToolRectangle:
+      if (DrawRect.Visible) {
+        DrawRect.EndX = x;
+        DrawRect.EndY = y;
+        DrawRect.Left = std::min(DrawRect.AnchorX, x);
+        DrawRect.Top = std::min(DrawRect.AnchorY, y);
+        DrawRect.Width = std::fabs(x - DrawRect.AnchorX);
+        DrawRect.Height = std::fabs(y - DrawRect.AnchorY);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, float /*y*/) {
+  // The committing tools take their shape from the band as the last move left it.
+  switch (S.CurrentTool) {
+    case doc::ToolLine: {
+      SaveUndoAction();
+      const bool shown = DrawLine.Visible;
+      DrawLine.Visible = false;
+      const RubberLine& l = DrawLine;
+      if (shown && (BeyondOneCell(l.X1, l.X2, CellSize) || BeyondOneCell(l.Y1, l.Y2, CellSize)))
+        LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
+                  S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+      break;
+    }
+    case doc::ToolBorder:
+    case doc::ToolRectangle: {
+      SaveUndoAction();
+      const bool shown = DrawRect.Visible;
+      DrawRect.Visible = false;
+      const RubberRect& r = DrawRect;
+      if (!shown || !(BeyondOneCell(r.AnchorX, r.EndX, CellSize) || BeyondOneCell(r.AnchorY, r.EndY, CellSize)))
+        break;
+      if (button != ButtonLeft && button != ButtonRight) break;
+      const int64_t ax = CellOf(r.AnchorX, CellSize), ex = CellOf(r.EndX, CellSize);
+      const int64_t ay = CellOf(r.AnchorY, CellSize), ey = CellOf(r.EndY, CellSize);
+      const int64_t x1 = std::min(ax, ex), x2 = std::max(ax, ex), y1 = std::min(ay, ey), y2 = std::max(ay, ey);
+      const doc::DesignGrid& g = S.DesignData;
+      const bool edgesOnly = S.CurrentTool == doc::ToolBorder;
+      for (int64_t cy = std::max<int64_t>(y1, g.LowY()); cy <= std::min<int64_t>(y2, g.HighY()); ++cy)
+        for (int64_t cx = std::max<int64_t>(x1, g.LowX()); cx <= std::min<int64_t>(x2, g.HighX()); ++cx)
+          if (!edgesOnly || cx == x1 || cx == x2 || cy == y1 || cy == y2) WriteCell(cx, cy, button);
+      break;
+    }
+    default:
+      break;
+  }
+  DrawPreview();
 }
 
 void DesignEditor::FormLoad() {

@@ -2,6 +2,8 @@
 // The logic of the design window frmDesign: every public procedure of the window
 // lives here, free of widgets, so that tests drive it directly. It reaches the
 // windows around it through the glyph list, the toolbar state and the view.
+// The pure pieces have headers of their own (Transforms.h, Render.h, UndoHistory.h,
+// Tools.h, FontImport.h); the members here put them together on the program state.
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -138,6 +140,9 @@ class DesignEditor {
   static QImage MakeFontSurface();
 
  private:
+  // Paint (left button) or erase (right button) one cell and show it; other button
+  // states and cells outside DesignData write nothing.
+  void WriteCell(int64_t column, int64_t row, int button);
   // Puts a recorded state on the grid (undo, redo, paste).
   void ApplyRecord(const std::string& record);
   DesignView* view_ = nullptr;

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/CharRecord.h"
-#include "editor/DesignEditor.h"
 #include "platform/Numbers.h"
 #include "platform/SystemTools.h"
 
@@ -36,11 +34,14 @@ namespace {
 
 constexpr double ToolbarDefaultSize = 16;  // the size the toolbar's "tlSize" starts with
 
-// The row counters and sampled rows were 16-bit; values beyond are held at its ends.
+// Right-to-left when the list marked it ("\rtl", held as U+200F) or when its
+// first strong character is right-to-left.
+bool IsRightToLeftText(const QString& t) { return t.contains(QChar(0x200F)) || t.isRightToLeft(); }
+
+}  // namespace
+
 double Clamp16(double v) { return std::clamp(v, -32768.0, 32767.0); }
 
-// The font chosen in the band "bndFont". A size that is not a positive number
-// falls back to the toolbar's default; an unknown name lets Qt substitute.
 QFont ToolbarFont(ToolState& tools) {
   QFont font(tools.ToolText("tlFont"));
   const auto size = platform::WholeNumber(tools.ToolText("tlSize"));
@@ -53,11 +54,6 @@ QFont ToolbarFont(ToolState& tools) {
   return font;
 }
 
-// Right-to-left when the list marked it ("\rtl", held as U+200F) or when its
-// first strong character is right-to-left.
-bool IsRightToLeftText(const QString& t) { return t.contains(QChar(0x200F)) || t.isRightToLeft(); }
-
-// Clears the surface and draws t in black with its top-left corner at (0, 0).
 void DrawOnSurface(QImage& surface, const QFont& font, const QString& t) {
   surface.fill(qRgb(255, 255, 255));
   QTextLayout layout(t, font, &surface);
@@ -80,50 +76,17 @@ void DrawOnSurface(QImage& surface, const QFont& font, const QString& t) {
   layout.draw(&painter, QPointF(0, 0));
 }
 
-}  // namespace
-
-void DesignEditor::ReadFromFont() {
-  if (S.CurrentChar < 0 || S.CurrentChar >= doc::GlyphCount) return;
-  SaveUndoAction();
-  doc::ClearDesignData(S);
-  const QString& t = S.CharText[static_cast<size_t>(S.CurrentChar)];
-  if (t == QLatin1String("|+|")) {
-    CharWidth = S.MaxWidth;
-    CharHeight = S.MaxHeight;
-    DrawAll();
-    return;
-  }
-  if (t.isEmpty()) {
-    CharWidth = S.DefaultWidth;
-    CharHeight = S.DefaultHeight;
-    DrawAll();
-    return;
-  }
-
-  const QFont font = ToolbarFont(Tools);
-  DrawOnSurface(FontSurface, font, t);
-  const QFontMetricsF metrics(font, &FontSurface);
-
-  // No wider than a record can carry, so the imported glyph can always be stored.
-  CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(t)), doc::CharRecord::MaxSide);
-  if (CharHeight > S.MaxHeight) S.MaxHeight = CharHeight;
-  if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
-  doc::ReDimDesignData(S);
-
-  const double shift = Clamp16(platform::LeadingNumber(Tools.ToolText("tlShift")));
-  const int last = static_cast<int>(Clamp16(platform::RoundHalfEven(metrics.height() - shift)));
-  doc::DesignGrid& grid = S.DesignData;
-  const int lastRow = std::min(last, grid.HighY());
+void SampleSurface(const QImage& surface, doc::DesignGrid& grid, int lastColumn, int lastRow, double shift,
+                   uint8_t ink) {
+  lastRow = std::min(lastRow, grid.HighY());
   // Columns beyond the surface read as paper: nothing to sample there.
-  const int lastColumn = std::min(CharWidth, FontSurface.width() - 1);
-  const auto ink = static_cast<uint8_t>(S.CurrentColor);
+  lastColumn = std::min(lastColumn, surface.width() - 1);
   for (int x = 0; x <= lastColumn; ++x) {
     for (int y = 0; y <= lastRow; ++y) {
       const int py = static_cast<int>(platform::RoundHalfEven(y - shift));
-      if (GetPointColor(x, py, FontSurface) == SampledInkColor) grid.SetIfInside(x, y, ink);
+      if (GetPointColor(x, py, surface) == SampledInkColor) grid.SetIfInside(x, y, ink);
     }
   }
-  DrawAll();
 }
 
 }  // namespace editor
