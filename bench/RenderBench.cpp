@@ -9,11 +9,14 @@
 
 namespace {
 
-// A host that only answers the screen size; the redraw's other calls go nowhere.
-class QuietHost : public editor::DesignHost {
+// Surroundings that only answer the screen size; the redraw's other calls go nowhere.
+class QuietHost : public doc::GlyphList, public editor::ToolState, public editor::DesignView {
  public:
   std::optional<int> SelectedCode() override { return std::nullopt; }
+  int ItemCount() override { return 512; }
+  void SelectCode(int) override {}
   void RefreshCharIcons(int) override {}
+  QString ListName() override { return {}; }
   QString ToolText(const QString&) override { return {}; }
   void SetToolText(const QString&, const QString&) override {}
   bool ToolChecked(const QString&) override { return false; }
@@ -23,14 +26,12 @@ class QuietHost : public editor::DesignHost {
   void GridRedrawn() override {}
   void GridPictureChanged(const QRect&) override {}
   void PreviewRedrawn() override {}
-  int ListItemCount() override { return 512; }
-  void SelectListItem(int) override {}
 };
 
 struct Scene {
   doc::ModConst s;
   QuietHost host;
-  editor::DesignEditor ed{s, host};
+  editor::DesignEditor ed{s, host, host, &host};
   Scene(int width, int height, int zoom) {
     doc::InitDefaults(s);
     s.MaxWidth = width;

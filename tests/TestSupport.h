@@ -17,12 +17,14 @@ namespace testsupport {
 // Folder of the source tree, for fixtures under tests/ and data/.
 inline QString SourceDir() { return QStringLiteral(QN_SOURCE_DIR); }
 
-// A design host without windows: the toolbar is a map of texts, checks and
-// enabled states, the list view a count and a selected code.
-class FakeDesignHost : public editor::DesignHost {
+// The editor's surroundings without windows, one object for the three ports: the
+// toolbar is a map of texts, checks and enabled states, the list a count and a
+// selected code, the view counts its redraws.
+class FakeDesignHost : public doc::GlyphList, public editor::ToolState, public editor::DesignView {
  public:
   std::optional<int> selected;
   int itemCount = 512;
+  QString listName;
   QSize screen{1920, 1080};
   QMap<QString, QString> texts;
   QMap<QString, bool> checked;
@@ -30,24 +32,28 @@ class FakeDesignHost : public editor::DesignHost {
   std::vector<int> refreshed;   // RefreshCharIcons calls
   int gridRedraws = 0;
   int previewRedraws = 0;
-  std::vector<int> selections;  // SelectListItem calls
+  std::vector<int> selections;  // SelectCode calls
 
+  // doc::GlyphList.
   std::optional<int> SelectedCode() override { return selected; }
+  int ItemCount() override { return itemCount; }
+  void SelectCode(int code) override {
+    selections.push_back(code);
+    selected = code;
+  }
   void RefreshCharIcons(int code) override { refreshed.push_back(code); }
+  QString ListName() override { return listName; }
+  // editor::ToolState.
   QString ToolText(const QString& key) override { return texts.value(key); }
   void SetToolText(const QString& key, const QString& text) override { texts[key] = text; }
   bool ToolChecked(const QString& key) override { return checked.value(key); }
   void SetToolChecked(const QString& key, bool on) override { checked[key] = on; }
   void SetToolEnabled(const QString& key, bool on) override { enabled[key] = on; }
+  // editor::DesignView.
   QSize ScreenSize() override { return screen; }
   void GridRedrawn() override { ++gridRedraws; }
   void GridPictureChanged(const QRect&) override {}
   void PreviewRedrawn() override { ++previewRedraws; }
-  int ListItemCount() override { return itemCount; }
-  void SelectListItem(int code) override {
-    selections.push_back(code);
-    selected = code;
-  }
 };
 
 // A CharRecord of w x h cells whose cell (x, y) is cell(x, y), built by hand so that
@@ -65,15 +71,13 @@ inline std::string MakeRecord(int w, int h, const std::function<uint8_t(int, int
 struct EditorFixture {
   doc::ModConst s;
   FakeDesignHost host;
-  editor::DesignEditor ed{s, host};
+  editor::DesignEditor ed{s, host, host, &host};
   EditorFixture() {
     doc::InitDefaults(s);
     s.Zoom = 100;
   }
   int UndoSlotsInUse() const {
-    int n = 0;
-    for (const auto& slot : ed.UndoList) n += slot.empty() ? 0 : 1;
-    return n;
+    return ed.History.InUse();
   }
 };
 

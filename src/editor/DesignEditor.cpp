@@ -1,6 +1,15 @@
 #include "editor/DesignEditor.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
 #include "document/CharRecord.h"
+#include "editor/FontImport.h"
+#include "editor/Render.h"
+#include "editor/Tools.h"
+#include "editor/Transforms.h"
+#include "platform/Numbers.h"
 
 namespace editor {
 
@@ -17,11 +26,11 @@ void DesignEditor::SaveFontData() {
   std::string& stored = S.FontData[static_cast<size_t>(S.CurrentChar)];
   if (*record != stored) S.FontModified = true;
   stored = std::move(*record);
-  Host.RefreshCharIcons(S.CurrentChar);
+  List.RefreshCharIcons(S.CurrentChar);
 }
 
 void DesignEditor::LoadFontData() {
-  const auto code = Host.SelectedCode();
+  const auto code = List.SelectedCode();
   if (!code || *code < 0 || *code >= doc::GlyphCount) return;
   S.CurrentChar = *code;
   const std::string& record = S.FontData[static_cast<size_t>(*code)];
@@ -38,24 +47,432 @@ void DesignEditor::LoadFontData() {
 
 void DesignEditor::DrawFont() {
   // Without a selected item (no list loaded yet) there is no glyph to switch to.
-  const auto code = Host.SelectedCode();
+  const auto code = List.SelectedCode();
   if (!code || *code < 0 || *code >= doc::GlyphCount) return;
   SaveFontData();
   S.CurrentChar = *code;
   // The redo step belongs to the glyph left behind; it must not reach the new one.
-  RedoData.clear();
-  Host.SetToolEnabled("mnuRedo", false);
+  History.SetRedoData({});
+  Tools.SetToolEnabled("mnuRedo", false);
   if (!S.FontData[static_cast<size_t>(*code)].empty())
     ResetData();
   else
     ReadFromFont();
-  for (auto& slot : UndoList) slot.clear();
+  History.Clear();
   SaveUndoAction();
 }
 
-}  // namespace editor
+// A record from a larger font is clipped by the codec to what the grid holds, so
+// nothing lands outside DesignData; DrawAll then brings the size within the maxima.
+// A record too short to carry a size (never made here) leaves the glyph alone.
+void DesignEditor::ApplyRecord(const std::string& record) {
+  if (!doc::CharRecord::ReadSize(record)) return;
+  doc::ClearDesignData(S);
+  const auto applied = doc::CharRecord::Decode(record, S.DesignData);
+  CharWidth = applied->width;
+  CharHeight = applied->height;
+}
 
-namespace editor {
+void DesignEditor::SaveUndoAction() {
+  if (auto record = doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight)) History.Push(std::move(*record));
+}
+
+void DesignEditor::Undo() {
+  SaveUndoAction();
+  if (const auto restore = History.StepBack()) {
+    Tools.SetToolEnabled("mnuRedo", true);
+    ApplyRecord(*restore);
+  }
+  DrawAll();
+}
+
+void DesignEditor::Redo() {
+  const std::string record = History.TakeRedoData();
+  Tools.SetToolEnabled("mnuRedo", false);
+  if (!record.empty()) ApplyRecord(record);
+  DrawAll();
+}
+
+void DesignEditor::CopyData() {
+  if (auto record = doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight)) S.ClipData = std::move(*record);
+}
+
+void DesignEditor::PasteData() {
+  SaveUndoAction();
+  if (!S.ClipData.empty()) ApplyRecord(S.ClipData);
+  DrawAll();
+}
+
+void DesignEditor::ResetData() {
+  // The reset reloads the glyph being edited. A single click only selects an
+  // item, so without this the reset would load that other glyph under the
+  // current one's history, and the current glyph's edits would never be stored.
+  if (S.CurrentChar >= 0 && S.CurrentChar < List.ItemCount() && List.SelectedCode() != S.CurrentChar)
+    List.SelectCode(S.CurrentChar);
+  LoadFontData();
+  DrawAll();
+  SaveUndoAction();
+}
+
+void DesignEditor::FlipHorizontal() {
+  SaveUndoAction();
+  FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
+  DrawAll();
+}
+
+void DesignEditor::FlipVertical() {
+  SaveUndoAction();
+  FlipGridVertical(S.DesignData, CharWidth, CharHeight);
+  DrawAll();
+}
+
+void DesignEditor::Invert() {
+  SaveUndoAction();
+  InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
+  DrawAll();
+}
+
+// The shifts and the colour replacement leave the redraw to the caller.
+
+void DesignEditor::ShiftDataLeft() {
+  SaveUndoAction();
+  ShiftGridLeft(S.DesignData);
+}
+
+void DesignEditor::ShiftDataRight() {
+  SaveUndoAction();
+  ShiftGridRight(S.DesignData);
+}
+
+void DesignEditor::ShiftDataUp() {
+  SaveUndoAction();
+  ShiftGridUp(S.DesignData);
+}
+
+void DesignEditor::ShiftDataDown() {
+  SaveUndoAction();
+  ShiftGridDown(S.DesignData);
+}
+
+void DesignEditor::ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor) {
+  SaveUndoAction();
+  ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
+}
+
+// Each size step that changes the size is one undo step; a step at its limit is
+// ignored but still redraws, so the toolbar's size boxes show the size kept.
+
+void DesignEditor::WidthInc() {
+  if (CharWidth < S.MaxWidth) {
+    SaveUndoAction();
+    ++CharWidth;
+  }
+  DrawAll();
+}
+
+void DesignEditor::WidthDec() {
+  if (CharWidth > 1) {
+    SaveUndoAction();
+    --CharWidth;
+  }
+  DrawAll();
+}
+
+void DesignEditor::HeightInc() {
+  if (CharHeight < S.MaxHeight) {
+    SaveUndoAction();
+    ++CharHeight;
+  }
+  DrawAll();
+}
+
+void DesignEditor::HeightDec() {
+  if (CharHeight > 1) {
+    SaveUndoAction();
+    --CharHeight;
+  }
+  DrawAll();
+}
+
+void DesignEditor::NextCharacter() {
+  if (S.CurrentChar < 0) return;
+  const int next = S.CurrentChar + 1;
+  if (next >= List.ItemCount()) return;
+  List.SelectCode(next);
+  DrawFont();
+}
+
+void DesignEditor::PreviousCharacter() {
+  const int previous = S.CurrentChar - 1;
+  if (previous < 0 || previous >= List.ItemCount()) return;
+  List.SelectCode(previous);
+  DrawFont();
+}
+
+void DesignEditor::DrawAll() {
+  if (CharWidth > S.MaxWidth) CharWidth = S.MaxWidth;
+  if (CharHeight > S.MaxHeight) CharHeight = S.MaxHeight;
+  DrawGrid();
+  DrawPixels();
+  View().GridRedrawn();
+  DrawPreview();
+}
+
+bool DesignEditor::HoldsWholePicture() const {
+  return int64_t{PictureSize.width()} * PictureSize.height() <= MaxHeldPixels;
+}
+
+void DesignEditor::HoldPictureWindow(const QRect& area) {
+  PictureOrigin = area.topLeft();
+  if (DesignPicture.size() != area.size() || DesignPicture.format() != QImage::Format_RGB32)
+    DesignPicture = area.isEmpty() ? QImage() : QImage(area.size(), QImage::Format_RGB32);
+}
+
+void DesignEditor::DrawGrid() {
+  const QSize screen = View().ScreenSize();
+  const ZoomFit fit = FitZoomToScreen(S.Zoom, CharWidth, CharHeight, screen.width(), screen.height());
+  S.Zoom = fit.zoom;
+  CellSize = fit.cellSize;
+  Tools.SetToolText("tlZoom", QString::number(S.Zoom));
+
+  raster_ = {CharWidth, CharHeight, CellSize};
+  const PictureLayout layout = LayoutPicture(CharWidth, CharHeight, CellSize);
+  PictureWidth = layout.width;
+  PictureHeight = layout.height;
+  PictureSize = layout.size;
+  if (HoldsWholePicture()) {
+    HoldPictureWindow(QRect(QPoint(0, 0), PictureSize));
+  } else {
+    // A redraw shows the picture from its top-left corner.
+    HoldPictureWindow(QRect(0, 0, HeldExtent(PictureSize.width(), screen.width(), lastVisible_.width()),
+                            HeldExtent(PictureSize.height(), screen.height(), lastVisible_.height())));
+  }
+  RasterGridLayer(RasterInput(), DesignPicture);
+}
+
+
+void DesignEditor::DrawPixels() { RasterCellLayer(RasterInput(), DesignPicture); }
+
+GridRasterInput DesignEditor::RasterInput() const {
+  GridRasterInput in;
+  in.cells = &S.DesignData;
+  in.width = raster_.width;
+  in.height = raster_.height;
+  in.maxWidth = S.MaxWidth;
+  in.maxHeight = S.MaxHeight;
+  in.cellSize = raster_.cell;
+  in.palette = S.ColorTable;
+  in.background = S.BackgroundColor;
+  in.outside = S.OutsideColor;
+  in.grid = S.GridColor;
+  in.border = S.BorderColor;
+  for (size_t o = 0; o < 2; ++o)
+    for (size_t k = 0; k < 6; ++k) in.guides[o][k] = S.GuideLine[o][k];
+  in.guideColors = S.GuideColors;
+  in.origin = PictureOrigin;
+  return in;
+}
+
+bool DesignEditor::RenderArea(const QRect& visibleArea) {
+  if (HoldsWholePicture()) return false;
+  const QRect visible = visibleArea.intersected(QRect(QPoint(0, 0), PictureSize));
+  if (visible.isEmpty()) return false;
+  lastVisible_ = visible.size();
+  if (!DesignPicture.isNull() && QRect(PictureOrigin, DesignPicture.size()).contains(visible)) return false;
+
+  const QSize screen = View().ScreenSize();
+  const int hw = HeldExtent(PictureSize.width(), screen.width(), visible.width());
+  const int hh = HeldExtent(PictureSize.height(), screen.height(), visible.height());
+  // Centred on the visible part, kept inside the picture.
+  const int left = std::clamp(visible.x() - (hw - visible.width()) / 2, 0, PictureSize.width() - hw);
+  const int top = std::clamp(visible.y() - (hh - visible.height()) / 2, 0, PictureSize.height() - hh);
+  HoldPictureWindow(QRect(left, top, hw, hh));
+  RasterGrid(RasterInput(), DesignPicture);
+  return true;
+}
+
+
+void DesignEditor::PaintCell(int column, int row, QRgb color) {
+  const QRect changed = PaintCellBox(DesignPicture, PictureOrigin, column, row, CellSize, color);
+  if (!changed.isEmpty()) View().GridPictureChanged(changed);
+}
+
+void DesignEditor::DrawPreview() {
+  RasterPreview({&S.DesignData, CharWidth, CharHeight, S.ColorTable, S.BackgroundColor}, PreviewPicture);
+  Tools.SetToolText("tlWidth", QString::number(CharWidth));
+  Tools.SetToolText("tlHeight", QString::number(CharHeight));
+  View().PreviewRedrawn();
+}
+
+void DesignEditor::ReadFromFont() {
+  if (S.CurrentChar < 0 || S.CurrentChar >= doc::GlyphCount) return;
+  SaveUndoAction();
+  doc::ClearDesignData(S);
+  const QString& t = S.CharText[static_cast<size_t>(S.CurrentChar)];
+  if (t == QLatin1String("|+|")) {
+    CharWidth = S.MaxWidth;
+    CharHeight = S.MaxHeight;
+    DrawAll();
+    return;
+  }
+  if (t.isEmpty()) {
+    CharWidth = S.DefaultWidth;
+    CharHeight = S.DefaultHeight;
+    DrawAll();
+    return;
+  }
+
+  const QFont font = ToolbarFont(Tools);
+  const QFontMetricsF metrics(font, &FontSurface);
+  const bool rtl = IsRightToLeftText(t);
+  const QString part = VisiblePart(t, rtl, metrics, FontSurface.width());
+  DrawOnSurface(FontSurface, font, part, rtl);
+
+  // No wider than a record can carry, so the imported glyph can always be stored.
+  CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(part)), doc::CharRecord::MaxSide);
+  if (CharHeight > S.MaxHeight) S.MaxHeight = CharHeight;
+  if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
+  doc::ReDimDesignData(S);
+
+  const double shift = Clamp16(platform::LeadingNumber(Tools.ToolText("tlShift")));
+  const int last = static_cast<int>(Clamp16(platform::RoundHalfEven(metrics.height() - shift)));
+  SampleSurface(FontSurface, S.DesignData, CharWidth, last, shift, static_cast<uint8_t>(S.CurrentColor));
+  DrawAll();
+}
+
+
+// The drawing tools on picDesign: point, line, border, rectangle and replace colour.
+
+// Paint (left button) or erase (right button) one cell; any other button state
+// writes nothing.
+void DesignEditor::WriteCell(int64_t column, int64_t row, int button) {
+  if (button != ButtonLeft && button != ButtonRight) return;
+  doc::ModConst& s = S;
+  const int x = static_cast<int>(column), y = static_cast<int>(row);
+  if (column != x || row != y || !s.DesignData.Contains(x, y)) return;
+  if (button == ButtonLeft) {
+    if (s.CurrentColor < 1 || s.CurrentColor > 15) return;
+    s.DesignData.Set(x, y, static_cast<uint8_t>(s.CurrentColor));
+    PaintCell(x, y, s.ColorTable[static_cast<size_t>(s.CurrentColor)]);
+  } else {
+    s.DesignData.Set(x, y, 0);
+    PaintCell(x, y, x < CharWidth && y < CharHeight ? s.BackgroundColor : s.OutsideColor);
+  }
+}
+
+void DesignEditor::picDesign_MouseDown(int button, int /*shift*/, float x, float y) {
+  const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
+  switch (S.CurrentTool) {
+    case doc::ToolPoint:
+      SaveUndoAction();
+      WriteCell(column, row, button);
+      stroke_ = {column, row, true};
+      break;
+    case doc::ToolLine:
+      DrawLine.X1 = DrawLine.X2 = x;
+      DrawLine.Y1 = DrawLine.Y2 = y;
+      DrawLine.Visible = true;
+      break;
+    case doc::ToolBorder:
+    case doc::ToolRectangle:
+      DrawRect.Left = DrawRect.AnchorX = DrawRect.EndX = x;
+      DrawRect.Top = DrawRect.AnchorY = DrawRect.EndY = y;
+      DrawRect.Width = DrawRect.Height = 0;
+      DrawRect.Visible = true;
+      break;
+    case doc::ToolReplaceColor: {
+      // The colour to replace is read from the clicked cell; off the grid there is
+      // nothing to read, so the click does nothing (no undo state, no redraw).
+      const int cx = static_cast<int>(column), cy = static_cast<int>(row);
+      if (column != cx || row != cy || !S.DesignData.Contains(cx, cy)) break;
+      const uint8_t source = S.DesignData.Get(cx, cy);
+      if (button == ButtonLeft && S.CurrentColor >= 1 && S.CurrentColor <= 15)
+        ReplcaeDataColor(source, static_cast<uint8_t>(S.CurrentColor));
+      else if (button == ButtonRight)
+        ReplcaeDataColor(source, 0);
+      DrawAll();
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float y) {
+  if (button == 0) return;
+  switch (S.CurrentTool) {
+    case doc::ToolPoint: {
+      // A freehand stroke paints every cell from the previous pointer cell to the current
+      // one by the line rule, so fast moves leave no gaps at any cell size.
+      const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
+      if (stroke_.active)
+        LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
+                  [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+      else
+        WriteCell(column, row, button);
+      stroke_ = {column, row, true};
+      break;
+    }
+    case doc::ToolLine:
+      if (DrawLine.Visible) {
+        DrawLine.X2 = x;
+        DrawLine.Y2 = y;
+      }
+      break;
+    case doc::ToolBorder:
+    case doc::ToolRectangle:
+      if (DrawRect.Visible) {
+        DrawRect.EndX = x;
+        DrawRect.EndY = y;
+        DrawRect.Left = std::min(DrawRect.AnchorX, x);
+        DrawRect.Top = std::min(DrawRect.AnchorY, y);
+        DrawRect.Width = std::fabs(x - DrawRect.AnchorX);
+        DrawRect.Height = std::fabs(y - DrawRect.AnchorY);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, float /*y*/) {
+  stroke_.active = false;
+  // The committing tools take their shape from the band as the last move left it.
+  switch (S.CurrentTool) {
+    case doc::ToolLine: {
+      SaveUndoAction();
+      const bool shown = DrawLine.Visible;
+      DrawLine.Visible = false;
+      const RubberLine& l = DrawLine;
+      if (shown && (BeyondOneCell(l.X1, l.X2, CellSize) || BeyondOneCell(l.Y1, l.Y2, CellSize)))
+        LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
+                  S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+      break;
+    }
+    case doc::ToolBorder:
+    case doc::ToolRectangle: {
+      SaveUndoAction();
+      const bool shown = DrawRect.Visible;
+      DrawRect.Visible = false;
+      const RubberRect& r = DrawRect;
+      if (!shown || !(BeyondOneCell(r.AnchorX, r.EndX, CellSize) || BeyondOneCell(r.AnchorY, r.EndY, CellSize)))
+        break;
+      if (button != ButtonLeft && button != ButtonRight) break;
+      const int64_t ax = CellOf(r.AnchorX, CellSize), ex = CellOf(r.EndX, CellSize);
+      const int64_t ay = CellOf(r.AnchorY, CellSize), ey = CellOf(r.EndY, CellSize);
+      const int64_t x1 = std::min(ax, ex), x2 = std::max(ax, ex), y1 = std::min(ay, ey), y2 = std::max(ay, ey);
+      const doc::DesignGrid& g = S.DesignData;
+      const bool edgesOnly = S.CurrentTool == doc::ToolBorder;
+      for (int64_t cy = std::max<int64_t>(y1, g.LowY()); cy <= std::min<int64_t>(y2, g.HighY()); ++cy)
+        for (int64_t cx = std::max<int64_t>(x1, g.LowX()); cx <= std::min<int64_t>(x2, g.HighX()); ++cx)
+          if (!edgesOnly || cx == x1 || cx == x2 || cy == y1 || cy == y2) WriteCell(cx, cy, button);
+      break;
+    }
+    default:
+      break;
+  }
+  DrawPreview();
+}
 
 void DesignEditor::FormLoad() {
   CharWidth = 8;

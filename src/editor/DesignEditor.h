@@ -1,7 +1,9 @@
 #pragma once
 // The logic of the design window frmDesign: every public procedure of the window
-// lives here, free of widgets, so that tests drive it directly. The window itself
-// (shell side) owns the controls and implements DesignHost.
+// lives here, free of widgets, so that tests drive it directly. It reaches the
+// windows around it through the glyph list, the toolbar state and the view.
+// The pure pieces have headers of their own (Transforms.h, Render.h, UndoHistory.h,
+// Tools.h, FontImport.h); the members here put them together on the program state.
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -13,36 +15,12 @@
 #include <string>
 
 #include "document/ModConst.h"
+#include "document/Ports.h"
+#include "editor/Ports.h"
+#include "editor/Render.h"
+#include "editor/UndoHistory.h"
 
 namespace editor {
-
-// What the design window's logic needs from the windows around it.
-class DesignHost {
- public:
-  virtual ~DesignHost() = default;
-  // Code of the selected item of lvChars (its text as a number); nullopt without a selection.
-  virtual std::optional<int> SelectedCode() = 0;
-  // Rebuilds the thumbnail of one glyph code, or of all 512 with -1.
-  virtual void RefreshCharIcons(int code) = 0;
-  // Toolbar tools by key (the design window reads and writes a few of them).
-  virtual QString ToolText(const QString& key) = 0;
-  virtual void SetToolText(const QString& key, const QString& text) = 0;
-  virtual bool ToolChecked(const QString& key) = 0;
-  virtual void SetToolChecked(const QString& key, bool checked) = 0;
-  virtual void SetToolEnabled(const QString& key, bool enabled) = 0;
-  // Screen size in pixels, read afresh for every fit of the zoom.
-  virtual QSize ScreenSize() = 0;
-  // DrawAll steps 4 and 5: scroll positions back to 0, scroll ranges for the new
-  // picture; and the window shows the new pictures.
-  virtual void GridRedrawn() = 0;
-  // Cells of the grid picture changed in this rectangle (picture pixels).
-  virtual void GridPictureChanged(const QRect& area) = 0;
-  virtual void PreviewRedrawn() = 0;
-  // Character list view: number of items, and selecting the item keyed "A" + code
-  // (scrolled into view; selecting from the program raises no click).
-  virtual int ListItemCount() = 0;
-  virtual void SelectListItem(int code) = 0;
-};
 
 // Rubber bands on picDesign, in picture pixels, not snapped to cells.
 struct RubberLine {
@@ -62,22 +40,26 @@ enum MouseButtonBits : int { ButtonLeft = 1, ButtonRight = 2, ButtonMiddle = 4 }
 
 class DesignEditor {
  public:
-  static constexpr int UndoSlots = 101;
   // Inner size of picPreview in pixels.
-  static constexpr int PreviewWidth = 109;
-  static constexpr int PreviewHeight = 133;
+  static constexpr int PreviewWidth = PreviewRasterWidth;
+  static constexpr int PreviewHeight = PreviewRasterHeight;
 
-  DesignEditor(doc::ModConst& state, DesignHost& host) : S(state), Host(host) {}
+  // The view may come later (the window is made after the editor); until then the
+  // pictures are drawn for no one.
+  DesignEditor(doc::ModConst& state, doc::GlyphList& list, ToolState& tools, DesignView* view = nullptr)
+      : S(state), List(list), Tools(tools), view_(view) {}
 
   doc::ModConst& S;
-  DesignHost& Host;
+  doc::GlyphList& List;
+  ToolState& Tools;
+  DesignView& View() { return view_ ? *view_ : noView_; }
+  void AttachView(DesignView* view) { view_ = view; }
 
   // Members of frmDesign.
   int32_t CharWidth = 8;
   int32_t CharHeight = 14;
   int32_t CellSize = 10;
-  std::array<std::string, UndoSlots> UndoList{};
-  std::string RedoData;
+  UndoHistory History;
   RubberLine DrawLine;
   RubberRect DrawRect;
 
@@ -141,7 +123,7 @@ class DesignEditor {
   void ShiftDataDown();
   void ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor);
 
-  // Glyph size, and navigation to the neighbouring code through the host's list.
+  // Glyph size, and navigation to the neighbouring code through the glyph list.
   void WidthInc();
   void WidthDec();
   void HeightInc();
@@ -158,6 +140,13 @@ class DesignEditor {
   static QImage MakeFontSurface();
 
  private:
+  // Paint (left button) or erase (right button) one cell and show it; other button
+  // states and cells outside DesignData write nothing.
+  void WriteCell(int64_t column, int64_t row, int button);
+  // Puts a recorded state on the grid (undo, redo, paste).
+  void ApplyRecord(const std::string& record);
+  DesignView* view_ = nullptr;
+  NoDesignView noView_;
   // Glyph size and cell size of the last DrawGrid: the raster of a moved window stays
   // the picture that redraw laid out.
   struct RasterGeometry {
@@ -175,8 +164,8 @@ class DesignEditor {
   StrokeEnd stroke_;
   QSize lastVisible_;
   void HoldPictureWindow(const QRect& area);
-  void PaintGridLayer();
-  void PaintCellLayer();
+  // The raster's input from the state and the last DrawGrid's geometry.
+  GridRasterInput RasterInput() const;
 };
 
 }  // namespace editor

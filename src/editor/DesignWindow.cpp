@@ -1,9 +1,11 @@
 #include "editor/DesignWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 #include "editor/Render.h"
@@ -207,6 +209,11 @@ void frmDesign::VScrollBar_Change() {
 void frmDesign::RenderVisibleArea() {
   if (ed_.RenderArea(QRect(HScrollBar->Value(), VScrollBar->Value(), picWindow1->width(), picWindow1->height())))
     picDesign->update();
+}
+
+QSize frmDesign::ScreenSize() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->size() : QSize(1024, 768);
 }
 
 void frmDesign::GridRedrawn() {

@@ -40,7 +40,7 @@ class PreviewPicture : public QWidget {
   DesignEditor& ed_;
 };
 
-class frmDesign : public QMdiSubWindow {
+class frmDesign : public QMdiSubWindow, public DesignView {
   Q_OBJECT
  public:
   // Outer sizes in pixels of the fixed controls.
@@ -60,10 +60,12 @@ class frmDesign : public QMdiSubWindow {
   void HScrollBar_Change();
   void VScrollBar_Change();
 
-  // The view side of DrawAll's steps 4 and 5, and repaint requests.
-  void GridRedrawn();
-  void GridPictureChanged(const QRect& area);
-  void PreviewRedrawn();
+  // The view side of DrawAll's steps 4 and 5, and repaint requests; the owner
+  // attaches the window to its editor.
+  QSize ScreenSize() override;
+  void GridRedrawn() override;
+  void GridPictureChanged(const QRect& area) override;
+  void PreviewRedrawn() override;
 
   QWidget* picToolBarLeft = nullptr;
   PreviewPicture* picPreview = nullptr;

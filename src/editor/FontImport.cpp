@@ -11,15 +11,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/CharRecord.h"
-#include "editor/DesignEditor.h"
 #include "platform/Numbers.h"
 #include "platform/SystemTools.h"
 
 namespace editor {
 
 int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor) {
-  if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return PaperColor;
+  if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return SampledPaperColor;
   QRgb c = picture.pixel(x, y);
   if (qAlpha(c) != 255) {
     // Seen over the background, as a picture box shows a translucent picture.
@@ -28,43 +26,24 @@ int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor) {
     c = qRgb(mix(qRed(c), qRed(backColor)), mix(qGreen(c), qGreen(backColor)), mix(qBlue(c), qBlue(backColor)));
   }
   const QRgb rgb = c & 0xFFFFFFu;
-  if (rgb == (backColor & 0xFFFFFFu) || rgb == 0xFFFFFFu) return PaperColor;
-  return InkColor;
+  if (rgb == (backColor & 0xFFFFFFu) || rgb == 0xFFFFFFu) return SampledPaperColor;
+  return SampledInkColor;
 }
 
 namespace {
 
 constexpr double ToolbarDefaultSize = 16;  // the size the toolbar's "tlSize" starts with
 
-// The row counters and sampled rows were 16-bit; values beyond are held at its ends.
-double Clamp16(double v) { return std::clamp(v, -32768.0, 32767.0); }
+}  // namespace
 
-// The font chosen in the band "bndFont". A size that is not a positive number
-// falls back to the toolbar's default; an unknown name lets Qt substitute.
-QFont ToolbarFont(DesignHost& host) {
-  QFont font(host.ToolText("tlFont"));
-  const auto size = platform::WholeNumber(host.ToolText("tlSize"));
-  font.setPointSizeF(size && std::isfinite(*size) && *size > 0 ? *size : ToolbarDefaultSize);
-  font.setBold(host.ToolChecked("tlBold"));
-  font.setItalic(host.ToolChecked("tlItalic"));
-  font.setUnderline(host.ToolChecked("tlUnderline"));
-  // Qt chooses the script from the text, so the character set changes nothing here.
-  [[maybe_unused]] const int16_t charset = platform::SystemTools::GetFontCharset(QFontInfo(font).family());
-  return font;
-}
-
-// Right-to-left when the list marked it ("\rtl", held as U+200F) or when its
-// first strong character is right-to-left.
 bool IsRightToLeftText(const QString& t) { return t.contains(QChar(0x200F)) || t.isRightToLeft(); }
 
-// A list value may hold millions of characters, but only what lands on the surface
-// can reach the glyph, and laying out the rest froze the switch for seconds. A text
-// of up to ShortText characters (far more than any list entry) is drawn whole. Of a
-// longer one only the part drawn at the surface's left edge is kept (the start of a
-// left-to-right text, the end of a right-to-left one), doubled from ShortText until
-// it reaches past twice the surface width, so the cut lies well off the surface.
-// Past LongestPart characters every character would have to be narrower than
-// 1/500 pixel: zero-width marks, which stack where their base is.
+// A text of up to ShortText characters (far more than any list entry) is drawn whole.
+// Of a longer one only the part drawn at the surface's left edge is kept (the start of
+// a left-to-right text, the end of a right-to-left one), doubled from ShortText until
+// it reaches past twice the surface width, so the cut lies well off the surface. Past
+// LongestPart characters every character would have to be narrower than 1/500 pixel:
+// zero-width marks, which stack where their base is.
 QString VisiblePart(const QString& t, bool rtl, const QFontMetricsF& metrics, int surfaceWidth) {
   constexpr qsizetype ShortText = 4096;
   constexpr qsizetype LongestPart = qsizetype{1} << 20;
@@ -81,7 +60,20 @@ QString VisiblePart(const QString& t, bool rtl, const QFontMetricsF& metrics, in
   }
 }
 
-// Clears the surface and draws t in black with its top-left corner at (0, 0).
+double Clamp16(double v) { return std::clamp(v, -32768.0, 32767.0); }
+
+QFont ToolbarFont(ToolState& tools) {
+  QFont font(tools.ToolText("tlFont"));
+  const auto size = platform::WholeNumber(tools.ToolText("tlSize"));
+  font.setPointSizeF(size && std::isfinite(*size) && *size > 0 ? *size : ToolbarDefaultSize);
+  font.setBold(tools.ToolChecked("tlBold"));
+  font.setItalic(tools.ToolChecked("tlItalic"));
+  font.setUnderline(tools.ToolChecked("tlUnderline"));
+  // Qt chooses the script from the text, so the character set changes nothing here.
+  [[maybe_unused]] const int16_t charset = platform::SystemTools::GetFontCharset(QFontInfo(font).family());
+  return font;
+}
+
 void DrawOnSurface(QImage& surface, const QFont& font, const QString& t, bool rtl) {
   surface.fill(qRgb(255, 255, 255));
   QTextLayout layout(t, font, &surface);
@@ -104,53 +96,17 @@ void DrawOnSurface(QImage& surface, const QFont& font, const QString& t, bool rt
   layout.draw(&painter, QPointF(0, 0));
 }
 
-}  // namespace
-
-void DesignEditor::ReadFromFont() {
-  if (S.CurrentChar < 0 || S.CurrentChar >= doc::GlyphCount) return;
-  SaveUndoAction();
-  doc::ClearDesignData(S);
-  const QString& t = S.CharText[static_cast<size_t>(S.CurrentChar)];
-  if (t == QLatin1String("|+|")) {
-    CharWidth = S.MaxWidth;
-    CharHeight = S.MaxHeight;
-    DrawAll();
-    return;
-  }
-  if (t.isEmpty()) {
-    CharWidth = S.DefaultWidth;
-    CharHeight = S.DefaultHeight;
-    DrawAll();
-    return;
-  }
-
-  const QFont font = ToolbarFont(Host);
-  const QFontMetricsF metrics(font, &FontSurface);
-  // The direction is the whole text's: its marker may stand at the end.
-  const bool rtl = IsRightToLeftText(t);
-  const QString part = VisiblePart(t, rtl, metrics, FontSurface.width());
-  DrawOnSurface(FontSurface, font, part, rtl);
-
-  // No wider than a record can carry, so the imported glyph can always be stored.
-  CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(part)), doc::CharRecord::MaxSide);
-  if (CharHeight > S.MaxHeight) S.MaxHeight = CharHeight;
-  if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
-  doc::ReDimDesignData(S);
-
-  const double shift = Clamp16(platform::LeadingNumber(Host.ToolText("tlShift")));
-  const int last = static_cast<int>(Clamp16(platform::RoundHalfEven(metrics.height() - shift)));
-  doc::DesignGrid& grid = S.DesignData;
-  const int lastRow = std::min(last, grid.HighY());
+void SampleSurface(const QImage& surface, doc::DesignGrid& grid, int lastColumn, int lastRow, double shift,
+                   uint8_t ink) {
+  lastRow = std::min(lastRow, grid.HighY());
   // Columns beyond the surface read as paper: nothing to sample there.
-  const int lastColumn = std::min(CharWidth, FontSurface.width() - 1);
-  const auto ink = static_cast<uint8_t>(S.CurrentColor);
+  lastColumn = std::min(lastColumn, surface.width() - 1);
   for (int x = 0; x <= lastColumn; ++x) {
     for (int y = 0; y <= lastRow; ++y) {
       const int py = static_cast<int>(platform::RoundHalfEven(y - shift));
-      if (GetPointColor(x, py, FontSurface) == InkColor) grid.SetIfInside(x, y, ink);
+      if (GetPointColor(x, py, surface) == SampledInkColor) grid.SetIfInside(x, y, ink);
     }
   }
-  DrawAll();
 }
 
 }  // namespace editor

@@ -10,7 +10,6 @@
 #include <limits>
 #include <vector>
 
-#include "editor/DesignEditor.h"
 #include "platform/Numbers.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -160,13 +159,6 @@ class Canvas {
   int64_t left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
 };
 
-// Extent of the window held of a picture too large to hold whole: one and a half times
-// the larger of the screen and the viewport, so short scrolls stay inside it.
-int HeldExtent(int picture, int screen, int visible) {
-  const int64_t base = std::max<int64_t>({screen > 0 ? screen : 1024, visible, 1});
-  return static_cast<int>(std::min<int64_t>(picture, base * 3 / 2));
-}
-
 }  // namespace
 
 int32_t CellSizeForZoom(int32_t zoom) {
@@ -195,68 +187,41 @@ ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t scr
   return {static_cast<int32_t>(std::max<int64_t>(stop, std::numeric_limits<int32_t>::min())), 1};
 }
 
+int HeldExtent(int picture, int screen, int visible) {
+  const int64_t base = std::max<int64_t>({screen > 0 ? screen : 1024, visible, 1});
+  return static_cast<int>(std::min<int64_t>(picture, base * 3 / 2));
+}
+
+PictureLayout LayoutPicture(int32_t width, int32_t height, int32_t cellSize) {
+  PictureLayout l;
+  l.width = (width / 2.0 + width) * cellSize;
+  l.height = (height / 2.0 + height) * cellSize;
+  l.size = QSize(WholePixels(l.width), WholePixels(l.height));
+  return l;
+}
+
 ScrollRange ComputeScrollRange(double pictureExtent, int viewportExtent) {
   if (pictureExtent > viewportExtent) return {true, platform::RoundToInt32(pictureExtent - viewportExtent)};
   return {false, std::nullopt};
 }
 
-void DesignEditor::DrawAll() {
-  if (CharWidth > S.MaxWidth) CharWidth = S.MaxWidth;
-  if (CharHeight > S.MaxHeight) CharHeight = S.MaxHeight;
-  DrawGrid();
-  DrawPixels();
-  Host.GridRedrawn();
-  DrawPreview();
-}
-
-bool DesignEditor::HoldsWholePicture() const {
-  return int64_t{PictureSize.width()} * PictureSize.height() <= MaxHeldPixels;
-}
-
-void DesignEditor::HoldPictureWindow(const QRect& area) {
-  PictureOrigin = area.topLeft();
-  if (DesignPicture.size() != area.size() || DesignPicture.format() != QImage::Format_RGB32)
-    DesignPicture = area.isEmpty() ? QImage() : QImage(area.size(), QImage::Format_RGB32);
-}
-
-void DesignEditor::DrawGrid() {
-  const QSize screen = Host.ScreenSize();
-  const ZoomFit fit = FitZoomToScreen(S.Zoom, CharWidth, CharHeight, screen.width(), screen.height());
-  S.Zoom = fit.zoom;
-  CellSize = fit.cellSize;
-  Host.SetToolText("tlZoom", QString::number(S.Zoom));
-
-  raster_ = {CharWidth, CharHeight, CellSize};
-  PictureWidth = (CharWidth / 2.0 + CharWidth) * CellSize;
-  PictureHeight = (CharHeight / 2.0 + CharHeight) * CellSize;
-  PictureSize = QSize(WholePixels(PictureWidth), WholePixels(PictureHeight));
-  if (HoldsWholePicture()) {
-    HoldPictureWindow(QRect(QPoint(0, 0), PictureSize));
-  } else {
-    // A redraw shows the picture from its top-left corner.
-    HoldPictureWindow(QRect(0, 0, HeldExtent(PictureSize.width(), screen.width(), lastVisible_.width()),
-                            HeldExtent(PictureSize.height(), screen.height(), lastVisible_.height())));
-  }
-  PaintGridLayer();
-}
-
-void DesignEditor::PaintGridLayer() {
-  Canvas cv(DesignPicture, PictureOrigin);
+void RasterGridLayer(const GridRasterInput& in, QImage& picture) {
+  Canvas cv(picture, in.origin);
   if (cv.Empty()) return;
-  const int64_t cs = raster_.cell;
-  const int64_t glyphRight = int64_t{raster_.width} * cs, glyphBottom = int64_t{raster_.height} * cs;
+  const int64_t cs = std::max(1, in.cellSize);
+  const int64_t glyphRight = int64_t{in.width} * cs, glyphBottom = int64_t{in.height} * cs;
   const bool gridLines = cs > 5;
   const int64_t left = cv.Left(), right = cv.Right(), width = right - left;
-  const uint32_t outsidePixel = Opaque(S.OutsideColor), backgroundPixel = Opaque(S.BackgroundColor);
-  const uint32_t gridPixel = Opaque(S.GridColor), borderPixel = Opaque(S.BorderColor);
+  const uint32_t outsidePixel = Opaque(in.outside), backgroundPixel = Opaque(in.background);
+  const uint32_t gridPixel = Opaque(in.grid), borderPixel = Opaque(in.border);
   // Guide p lies on the grid line left of column p (above row p); products in 64 bits,
   // so a position far outside the picture is just not drawn.
   std::array<int64_t, 6> guideX{}, guideY{};
   std::array<uint32_t, 6> guidePixel{};
   for (size_t k = 0; k < 6; ++k) {
-    guideX[k] = S.GuideLine[0][k] != 0 ? int64_t{S.GuideLine[0][k]} * cs : -1;
-    guideY[k] = S.GuideLine[1][k] != 0 ? int64_t{S.GuideLine[1][k]} * cs : -1;
-    guidePixel[k] = Opaque(S.GuideColors[k]);
+    guideX[k] = in.guides[0][k] != 0 ? int64_t{in.guides[0][k]} * cs : -1;
+    guideY[k] = in.guides[1][k] != 0 ? int64_t{in.guides[1][k]} * cs : -1;
+    guidePixel[k] = Opaque(in.guideColors[k]);
   }
   const auto inGlyphBox = [&](int64_t y) { return y >= std::min<int64_t>(0, glyphBottom) && y <= std::max<int64_t>(0, glyphBottom); };
 
@@ -290,8 +255,8 @@ void DesignEditor::PaintGridLayer() {
     return std::find(guideY.begin(), guideY.end(), y) != guideY.end();
   };
 
-  const int64_t lastCellColumn = std::min(S.MaxWidth, S.DesignData.HighX());
-  const int64_t lastCellRow = std::min(S.MaxHeight, S.DesignData.HighY());
+  const int64_t lastCellColumn = std::min(in.maxWidth, in.cells->HighX());
+  const int64_t lastCellRow = std::min(in.maxHeight, in.cells->HighY());
   const bool cellsCoverRows = cs == 1 && lastCellColumn >= 0;
   std::vector<uint32_t> glyphRow, outsideRow;
   for (int64_t y = cv.Top(); y < cv.Bottom(); ++y) {
@@ -311,15 +276,13 @@ void DesignEditor::PaintGridLayer() {
   }
 }
 
-void DesignEditor::DrawPixels() { PaintCellLayer(); }
-
-void DesignEditor::PaintCellLayer() {
-  Canvas cv(DesignPicture, PictureOrigin);
+void RasterCellLayer(const GridRasterInput& in, QImage& picture) {
+  Canvas cv(picture, in.origin);
   if (cv.Empty()) return;
-  const doc::DesignGrid& cells = S.DesignData;
-  const int64_t maxX = std::min(S.MaxWidth, cells.HighX()), maxY = std::min(S.MaxHeight, cells.HighY());
+  const doc::DesignGrid& cells = *in.cells;
+  const int64_t maxX = std::min(in.maxWidth, cells.HighX()), maxY = std::min(in.maxHeight, cells.HighY());
   if (maxX < 0 || maxY < 0) return;
-  const int64_t cs = raster_.cell, w = raster_.width, h = raster_.height;
+  const int64_t cs = std::max(1, in.cellSize), w = in.width, h = in.height;
 
   // Cells whose square [c*cs, c*cs + cs) meets the held window.
   const int64_t cx0 = cv.Left() / cs, cx1 = std::min(maxX, (cv.Right() - 1) / cs);
@@ -334,12 +297,12 @@ void DesignEditor::PaintCellLayer() {
   };
   std::array<Look, 256> inside{}, outside{};
   for (int v = 1; v < 256; ++v) {
-    const QRgb c = InkColor(S, static_cast<uint8_t>(v));
-    inside[v] = outside[v] = {Opaque(c), SameRgb(c, S.BackgroundColor)};
+    const QRgb c = CellDisplayColor(in.palette, static_cast<uint8_t>(v));
+    inside[v] = outside[v] = {Opaque(c), SameRgb(c, in.background)};
   }
-  inside[0] = {Opaque(S.BackgroundColor), true};
-  outside[0] = {Opaque(S.OutsideColor), SameRgb(S.OutsideColor, S.BackgroundColor)};
-  const uint32_t gridPixel = Opaque(S.GridColor);
+  inside[0] = {Opaque(in.background), true};
+  outside[0] = {Opaque(in.outside), SameRgb(in.outside, in.background)};
+  const uint32_t gridPixel = Opaque(in.grid);
 
   if (cs == 1) {
     // One pixel per cell: the cell's box and its centre dot are that pixel.
@@ -393,51 +356,36 @@ void DesignEditor::PaintCellLayer() {
   }
 }
 
-bool DesignEditor::RenderArea(const QRect& visibleArea) {
-  if (HoldsWholePicture()) return false;
-  const QRect visible = visibleArea.intersected(QRect(QPoint(0, 0), PictureSize));
-  if (visible.isEmpty()) return false;
-  lastVisible_ = visible.size();
-  if (!DesignPicture.isNull() && QRect(PictureOrigin, DesignPicture.size()).contains(visible)) return false;
-
-  const QSize screen = Host.ScreenSize();
-  const int hw = HeldExtent(PictureSize.width(), screen.width(), visible.width());
-  const int hh = HeldExtent(PictureSize.height(), screen.height(), visible.height());
-  // Centred on the visible part, kept inside the picture.
-  const int left = std::clamp(visible.x() - (hw - visible.width()) / 2, 0, PictureSize.width() - hw);
-  const int top = std::clamp(visible.y() - (hh - visible.height()) / 2, 0, PictureSize.height() - hh);
-  HoldPictureWindow(QRect(left, top, hw, hh));
-  PaintGridLayer();
-  PaintCellLayer();
-  return true;
+void RasterGrid(const GridRasterInput& in, QImage& picture) {
+  RasterGridLayer(in, picture);
+  RasterCellLayer(in, picture);
 }
 
-void DesignEditor::PaintCell(int column, int row, QRgb color) {
-  const int64_t cs = std::max(1, CellSize);
+QRect PaintCellBox(QImage& picture, QPoint origin, int column, int row, int32_t cellSize, QRgb color) {
+  const int64_t cs = std::max(1, cellSize);
   const int64_t x = int64_t{column} * cs, y = int64_t{row} * cs;
-  Canvas cv(DesignPicture, PictureOrigin);
+  Canvas cv(picture, origin);
   // The box leaves the cell's grid-line pixels; a one-pixel cell is its own box.
-  const QRect changed = cs == 1 ? cv.FillBox(x, y, x, y, Opaque(color))
-                                : cv.FillBox(x + 1, y + 1, x + cs - 1, y + cs - 1, Opaque(color));
-  if (!changed.isEmpty()) Host.GridPictureChanged(changed);
+  return cs == 1 ? cv.FillBox(x, y, x, y, Opaque(color))
+                 : cv.FillBox(x + 1, y + 1, x + cs - 1, y + cs - 1, Opaque(color));
 }
 
-void DesignEditor::DrawPreview() {
-  constexpr int pw = PreviewWidth, ph = PreviewHeight;
-  if (PreviewPicture.size() != QSize(pw, ph) || PreviewPicture.format() != QImage::Format_RGB32)
-    PreviewPicture = QImage(pw, ph, QImage::Format_RGB32);
-  PreviewPicture.fill(Opaque(S.BackgroundColor));
+void RasterPreview(const PreviewRasterInput& in, QImage& picture) {
+  constexpr int pw = PreviewRasterWidth, ph = PreviewRasterHeight;
+  if (picture.size() != QSize(pw, ph) || picture.format() != QImage::Format_RGB32)
+    picture = QImage(pw, ph, QImage::Format_RGB32);
+  picture.fill(Opaque(in.background));
 
   // Single-precision steps and positions; a direction in which the glyph fits is shown
   // one pixel per cell, one in which it does not is sampled.
-  float sx = static_cast<float>(static_cast<double>(CharWidth) / pw);
-  float sy = static_cast<float>(static_cast<double>(CharHeight) / ph);
+  float sx = static_cast<float>(static_cast<double>(in.width) / pw);
+  float sy = static_cast<float>(static_cast<double>(in.height) / ph);
   if (sx < 1) sx = 1;
   if (sy < 1) sy = 1;
-  const double w = CharWidth, h = CharHeight;
+  const double w = in.width, h = in.height;
   // Every row samples the same columns; samples past the picture's edge would set no
   // pixel, so both loops end there.
-  const doc::DesignGrid& cells = S.DesignData;
+  const doc::DesignGrid& cells = *in.cells;
   std::array<int32_t, pw> columns{};  // offsets into a grid row; -1 off the grid
   int samples = 0;
   for (float x = 0; x < w && samples < pw; x += sx) {
@@ -445,13 +393,13 @@ void DesignEditor::DrawPreview() {
     columns[static_cast<size_t>(samples++)] = cx >= cells.LowX() && cx <= cells.HighX() ? cx - cells.LowX() : -1;
   }
   std::array<uint32_t, 256> ink{};
-  for (size_t v = 1; v < 256; ++v) ink[v] = Opaque(InkColor(S, static_cast<uint8_t>(v)));
+  for (size_t v = 1; v < 256; ++v) ink[v] = Opaque(CellDisplayColor(in.palette, static_cast<uint8_t>(v)));
   int py = 0;
   for (float y = 0; y < h && py < ph; y += sy, ++py) {
     const int cy = platform::RoundToInt32(y);
     if (cy < cells.LowY() || cy > cells.HighY()) continue;
     const uint8_t* row = cells.Row(cy);
-    uint32_t* line = reinterpret_cast<uint32_t*>(PreviewPicture.scanLine(py));
+    uint32_t* line = reinterpret_cast<uint32_t*>(picture.scanLine(py));
     for (int px = 0; px < samples; ++px) {
       const int32_t c = columns[static_cast<size_t>(px)];
       if (c < 0) continue;
@@ -459,9 +407,5 @@ void DesignEditor::DrawPreview() {
       if (v != 0) line[px] = ink[v];
     }
   }
-  Host.SetToolText("tlWidth", QString::number(CharWidth));
-  Host.SetToolText("tlHeight", QString::number(CharHeight));
-  Host.PreviewRedrawn();
 }
-
 }  // namespace editor

@@ -1,12 +1,19 @@
 #pragma once
-// Pure pieces of the grid raster that the design window and the tests share: the
-// cell size of a zoom, the fit of the zoom to the screen, the display colour of a
-// cell value, and the viewport's scroll range.
+// The grid raster and the preview raster, free of editor state: each writes a picture
+// from an input of cells, sizes and colours. Beside them the pure pieces the design
+// window and the tests share: the cell size of a zoom, the fit of the zoom to the
+// screen, the picture's layout, the display colour of a cell value, and the
+// viewport's scroll range.
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QRgb>
+#include <QSize>
+#include <array>
 #include <cstdint>
 #include <optional>
 
-#include "document/ModConst.h"
+#include "document/DesignGrid.h"
 
 namespace editor {
 
@@ -32,9 +39,9 @@ ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t scr
 // palette entry: a fixed colour that the palette lacks, so that such cells stand out.
 inline constexpr QRgb DamagedCellColor = qRgb(255, 0, 128);
 
-// Display colour of a non-zero cell value: ColorTable(v) for 1..15, DamagedCellColor above.
-inline QRgb InkColor(const doc::ModConst& s, uint8_t v) {
-  return v < s.ColorTable.size() ? s.ColorTable[v] : DamagedCellColor;
+// Display colour of a non-zero cell value: palette(v) for 1..15, DamagedCellColor above.
+inline QRgb CellDisplayColor(const std::array<QRgb, 16>& palette, uint8_t v) {
+  return v < palette.size() ? palette[v] : DamagedCellColor;
 }
 
 // One scroll bar of the viewport after a redraw or a resize. `max` is empty when the
@@ -47,5 +54,71 @@ struct ScrollRange {
 // Picture extent against viewport extent, in pixels: wider than the viewport enables the
 // bar with Max = extent - viewport rounded half to even; otherwise the bar is disabled.
 ScrollRange ComputeScrollRange(double pictureExtent, int viewportExtent);
+
+// Outer size of picDesign for a glyph at a cell size: half the glyph again on the right
+// and below, as outside area. `width` and `height` may hold half pixels; `size` rounds
+// a half pixel up (it shows as outside area).
+struct PictureLayout {
+  double width = 0;
+  double height = 0;
+  QSize size;
+};
+PictureLayout LayoutPicture(int32_t width, int32_t height, int32_t cellSize);
+
+// Extent of the window held of a picture too large to hold whole: one and a half times
+// the larger of the screen (1024 when unknown) and the viewport, so short scrolls stay
+// inside it; never more than the picture.
+int HeldExtent(int picture, int screen, int visible);
+
+// What the grid picture is drawn from.
+struct GridRasterInput {
+  const doc::DesignGrid* cells = nullptr;
+  // Glyph size in cells, and the maxima: cells beyond the maxima are not drawn.
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t maxWidth = 0;
+  int32_t maxHeight = 0;
+  // Pixels per cell (grid lines from 6 on).
+  int32_t cellSize = 1;
+  std::array<QRgb, 16> palette{};
+  QRgb background = 0;
+  QRgb outside = 0;
+  QRgb grid = 0;
+  QRgb border = 0;
+  // Guide positions (0 = off) of the vertical [0] and horizontal [1] guides, and their colours.
+  std::array<std::array<int32_t, 6>, 2> guides{};
+  std::array<QRgb, 6> guideColors{};
+  // Picture pixel of the picture's top-left pixel (a window held of a huge picture).
+  QPoint origin;
+};
+
+// Paper, the glyph's box, grid lines, guides and border of the whole picture.
+void RasterGridLayer(const GridRasterInput& in, QImage& picture);
+// The cells over it: a box inside the grid lines in the cell's colour, or the centre
+// dot where that colour is the background's.
+void RasterCellLayer(const GridRasterInput& in, QImage& picture);
+// Both layers.
+void RasterGrid(const GridRasterInput& in, QImage& picture);
+
+// Paints one cell at once as a box that leaves its grid-line pixels; returns the part
+// of the picture written (empty off the picture).
+QRect PaintCellBox(QImage& picture, QPoint origin, int column, int row, int32_t cellSize, QRgb color);
+
+// Inner size of picPreview in pixels.
+inline constexpr int PreviewRasterWidth = 109;
+inline constexpr int PreviewRasterHeight = 133;
+
+// What the actual-size preview is drawn from.
+struct PreviewRasterInput {
+  const doc::DesignGrid* cells = nullptr;
+  int32_t width = 0;
+  int32_t height = 0;
+  std::array<QRgb, 16> palette{};
+  QRgb background = 0;
+};
+
+// The glyph at one pixel per cell on the background; a direction in which it does not
+// fit is sampled. The picture is made PreviewRasterWidth x PreviewRasterHeight.
+void RasterPreview(const PreviewRasterInput& in, QImage& picture);
 
 }  // namespace editor

@@ -40,7 +40,7 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   if (QAction* a = ToolBar.Tools().Item("mnuRedo").Action())
     a->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
-  Design = std::make_unique<editor::DesignEditor>(S, *this);
+  Design = std::make_unique<editor::DesignEditor>(S, *picCharList, BarState);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);
 
   // Direct connections: the handlers write the reference arguments back.
@@ -62,6 +62,7 @@ void frmMain::MDIForm_Load() {
   InitMainWindow();
   // The design window comes up inside the main window, maximised; its load draws the empty grid.
   DesignWindow = new editor::frmDesign(*Design);
+  Design->AttachView(DesignWindow);
   mdiArea->addSubWindow(DesignWindow);
   DesignWindow->showMaximized();
   DesignWindow->Form_Load();
@@ -191,50 +192,11 @@ void frmMain::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
 }
 
-// DesignHost.
-
-std::optional<int> frmMain::SelectedCode() { return picCharList->SelectedCode(); }
-
-void frmMain::RefreshCharIcons(int code) { picCharList->RefreshCharIcons(code); }
-
-QString frmMain::ToolText(const QString& key) { return ToolBar.Tools().Item(key).Text(); }
-
-void frmMain::SetToolText(const QString& key, const QString& text) { ToolBar.Tools().Item(key).SetText(text); }
-
-bool frmMain::ToolChecked(const QString& key) { return ToolBar.Tools().Item(key).Checked(); }
-
-void frmMain::SetToolChecked(const QString& key, bool checked) {
-  ToolBar.Tools().Item(key).SetChecked(checked);
-}
-
-void frmMain::SetToolEnabled(const QString& key, bool enabled) {
-  ToolBar.Tools().Item(key).SetEnabled(enabled);
-}
-
-QSize frmMain::ScreenSize() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  return screen ? screen->size() : QSize(1024, 768);
-}
-
-void frmMain::GridRedrawn() {
-  if (DesignWindow) DesignWindow->GridRedrawn();
-}
-
-void frmMain::GridPictureChanged(const QRect& area) {
-  if (DesignWindow) DesignWindow->GridPictureChanged(area);
-}
-
-void frmMain::PreviewRedrawn() {
-  if (DesignWindow) DesignWindow->PreviewRedrawn();
-}
-
-int frmMain::ListItemCount() { return picCharList->ItemCount(); }
-
-void frmMain::SelectListItem(int code) { picCharList->SelectCode(code); }
-
 void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, *this, this); }
 
 // FileCommandsHost.
+
+void frmMain::RefreshCharIcons(int code) { picCharList->RefreshCharIcons(code); }
 
 bool frmMain::SelectFirstListItem() {
   if (picCharList->ItemCount() == 0) return false;

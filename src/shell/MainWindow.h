@@ -14,6 +14,7 @@
 #include "platform/IniFile.h"
 #include "platform/ToolBarControl.h"
 #include "shell/Dispatcher.h"
+#include "shell/ToolBarState.h"
 
 namespace shell {
 
@@ -21,7 +22,6 @@ class CharListPanel;
 class frmSpilash;
 
 class frmMain : public QMainWindow,
-                public editor::DesignHost,
                 public doc::FileCommandsHost,
                 public doc::CharDefaultHost {
   Q_OBJECT
@@ -51,6 +51,8 @@ class frmMain : public QMainWindow,
 
   doc::ModConst& S;
   platform::ToolBarControl ToolBar;
+  // The toolbar as the design window's logic reads and sets it.
+  ToolBarState BarState{ToolBar};
   platform::IniFile Ini;
   CharListPanel* picCharList = nullptr;
   QMdiArea* mdiArea = nullptr;
@@ -59,23 +61,9 @@ class frmMain : public QMainWindow,
   bool CloseQueryDone = false;
   bool CloseQueryCancel = false;
 
-  // DesignHost.
-  std::optional<int> SelectedCode() override;
-  void RefreshCharIcons(int code) override;
-  QString ToolText(const QString& key) override;
-  void SetToolText(const QString& key, const QString& text) override;
-  bool ToolChecked(const QString& key) override;
-  void SetToolChecked(const QString& key, bool checked) override;
-  void SetToolEnabled(const QString& key, bool enabled) override;
-  QSize ScreenSize() override;
-  void GridRedrawn() override;
-  void GridPictureChanged(const QRect& area) override;
-  void PreviewRedrawn() override;
-  int ListItemCount() override;
-  void SelectListItem(int code) override;
-
   // FileCommandsHost.
   void SaveFontData() override { Design->SaveFontData(); }
+  void RefreshCharIcons(int code) override;
   void DrawFont() override { Design->DrawFont(); }
   void DrawAll() override { Design->DrawAll(); }
   bool SelectFirstListItem() override;

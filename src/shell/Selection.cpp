@@ -26,16 +26,16 @@ constexpr const char* DrawToolKeys[] = {"tlPoint", "tlLine", "tlBorder", "tlRect
 void SelectDrawTool(editor::DesignEditor& ed, int32_t tool) {
   if (tool < 0 || tool >= static_cast<int32_t>(std::size(DrawToolKeys))) return;
   // The "Text" button shares the band's check mark but selects no tool.
-  for (const char* k : DrawToolKeys) ed.Host.SetToolChecked(QString::fromLatin1(k), false);
-  ed.Host.SetToolChecked(QStringLiteral("tlText"), false);
-  ed.Host.SetToolChecked(QString::fromLatin1(DrawToolKeys[tool]), true);
+  for (const char* k : DrawToolKeys) ed.Tools.SetToolChecked(QString::fromLatin1(k), false);
+  ed.Tools.SetToolChecked(QStringLiteral("tlText"), false);
+  ed.Tools.SetToolChecked(QString::fromLatin1(DrawToolKeys[tool]), true);
   ed.S.CurrentTool = tool;
 }
 
 void SelectColor(editor::DesignEditor& ed, int32_t color) {
   if (color < 1 || color > 15) return;
-  for (int n = 1; n <= 15; ++n) ed.Host.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
-  ed.Host.SetToolChecked(QStringLiteral("tlColor%1").arg(color), true);
+  for (int n = 1; n <= 15; ++n) ed.Tools.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
+  ed.Tools.SetToolChecked(QStringLiteral("tlColor%1").arg(color), true);
   ed.S.CurrentColor = color;
 }
 

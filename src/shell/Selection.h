@@ -1,7 +1,7 @@
 #pragma once
 // The main window's selection of drawing tool, colour, guide lines, zoom and glyph
 // size from the toolbar. Each works on the editor's state (ed.S) and reaches the
-// toolbar through the editor's host (ed.Host).
+// toolbar through the editor's toolbar state (ed.Tools).
 #include <QString>
 #include <cstdint>
 

@@ -25,7 +25,7 @@ class WindowHost : public testsupport::FakeDesignHost {
 struct DesignWindowFixture {
   doc::ModConst s;
   WindowHost host;
-  editor::DesignEditor ed{s, host};
+  editor::DesignEditor ed{s, host, host, &host};
   QMdiArea area;
   editor::frmDesign* win = nullptr;
   DesignWindowFixture() {

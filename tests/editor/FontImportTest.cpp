@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "document/CharRecord.h"
 #include "editor/FontImport.h"
+#include "editor/Render.h"  // with FontImport.h: the two colour names must not clash
 #include "platform/Numbers.h"
 
 namespace {
@@ -52,20 +53,20 @@ TEST(GetPointColor, TellsInkFromPaper) {
   img.setPixel(1, 0, qRgb(250, 250, 250));  // faint grey edge
   img.setPixel(2, 0, qRgb(10, 20, 30));     // the background colour below
   img.setPixel(3, 0, qRgba(0, 0, 0, 0));    // transparent: shows the background
-  EXPECT_EQ(editor::GetPointColor(0, 0, img), editor::PaperColor);
-  EXPECT_EQ(editor::GetPointColor(1, 0, img), editor::InkColor);
-  EXPECT_EQ(editor::GetPointColor(2, 0, img), editor::InkColor);
-  EXPECT_EQ(editor::GetPointColor(2, 0, img, qRgb(10, 20, 30)), editor::PaperColor);
-  EXPECT_EQ(editor::GetPointColor(3, 0, img), editor::PaperColor);
+  EXPECT_EQ(editor::GetPointColor(0, 0, img), editor::SampledPaperColor);
+  EXPECT_EQ(editor::GetPointColor(1, 0, img), editor::SampledInkColor);
+  EXPECT_EQ(editor::GetPointColor(2, 0, img), editor::SampledInkColor);
+  EXPECT_EQ(editor::GetPointColor(2, 0, img, qRgb(10, 20, 30)), editor::SampledPaperColor);
+  EXPECT_EQ(editor::GetPointColor(3, 0, img), editor::SampledPaperColor);
   for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 1}, {-32768, 32767}})
-    EXPECT_EQ(editor::GetPointColor(x, y, img), editor::PaperColor) << x << "," << y;
+    EXPECT_EQ(editor::GetPointColor(x, y, img), editor::SampledPaperColor) << x << "," << y;
 }
 
 TEST_F(FontImport, NoCurrentCharChangesNothing) {
   s.CurrentChar = -1;
   s.CharText[Code] = "A";
   ed.ReadFromFont();
-  EXPECT_TRUE(ed.UndoList[0].empty());
+  EXPECT_TRUE(ed.History.Slot(0).empty());
   EXPECT_EQ(host.gridRedraws, 0);
   EXPECT_EQ(ed.CharWidth, 8);
 }

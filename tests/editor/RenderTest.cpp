@@ -289,7 +289,7 @@ TEST_F(RenderTest, PaintCellKeepsGridLineAndReportsItsBox) {
     std::vector<QRect> changed;
     void GridPictureChanged(const QRect& r) override { changed.push_back(r); }
   } recording;
-  editor::DesignEditor editor(s, recording);
+  editor::DesignEditor editor(s, recording, recording, &recording);
   editor.DrawAll();
   editor.PaintCell(2, 3, s.ColorTable[2]);
   ASSERT_EQ(recording.changed.size(), 1u);
@@ -385,7 +385,7 @@ QImage PaintedStepByStep(const doc::ModConst& s, int64_t w, int64_t h, int64_t c
   for (int64_t x = 0; x <= s.MaxWidth; ++x)
     for (int64_t y = 0; y <= s.MaxHeight; ++y) {
       const uint8_t v = s.DesignData.Get(int(x), int(y));
-      const QRgb c = v ? editor::InkColor(s, v) : (x >= w || y >= h) ? s.OutsideColor : s.BackgroundColor;
+      const QRgb c = v ? editor::CellDisplayColor(s.ColorTable, v) : (x >= w || y >= h) ? s.OutsideColor : s.BackgroundColor;
       if (Rgb(c) == Rgb(s.BackgroundColor)) {
         const int64_t dx = static_cast<int64_t>(std::floor(x * cs + cs / 2.0));
         const int64_t dy = static_cast<int64_t>(std::floor(y * cs + cs / 2.0));

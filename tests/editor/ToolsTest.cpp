@@ -38,8 +38,7 @@ struct ToolsFixture : testsupport::EditorFixture {
   }
   Cells Written() const { return CellsOf(static_cast<uint8_t>(s.CurrentColor)); }
   int UndoStates() const {
-    return static_cast<int>(std::count_if(ed.UndoList.begin(), ed.UndoList.end(),
-                                          [](const std::string& slot) { return !slot.empty(); }));
+    return ed.History.InUse();
   }
   void Fill(uint8_t v) {
     doc::DesignGrid& g = s.DesignData;

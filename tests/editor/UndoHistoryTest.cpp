@@ -12,6 +12,27 @@ std::string Glyph(int w, int h, int seed) {
   return testsupport::MakeRecord(w, h, [seed](int x, int y) { return static_cast<uint8_t>(1 + (seed + x + 3 * y) % 15); });
 }
 
+// The slots alone, without an editor: a full history drops its oldest state, and a
+// step back needs two states.
+TEST(UndoSlots, FullHistoryDropsOldestAndStepBackNeedsTwoStates) {
+  editor::UndoHistory h;
+  h.Push("a");
+  EXPECT_EQ(h.StepBack(), std::nullopt);
+  EXPECT_EQ(h.Slot(0), "a");
+  EXPECT_EQ(h.RedoData(), "");
+  for (int i = 1; i <= editor::UndoHistory::Slots; ++i) h.Push(std::to_string(i));
+  EXPECT_EQ(h.InUse(), editor::UndoHistory::Slots);
+  EXPECT_EQ(h.Slot(0), "1");
+  EXPECT_EQ(h.Slot(editor::UndoHistory::Slots - 1), std::to_string(editor::UndoHistory::Slots));
+  EXPECT_EQ(h.StepBack(), std::to_string(editor::UndoHistory::Slots - 1));
+  EXPECT_EQ(h.RedoData(), std::to_string(editor::UndoHistory::Slots));
+  EXPECT_EQ(h.InUse(), editor::UndoHistory::Slots - 2);
+  EXPECT_EQ(h.TakeRedoData(), std::to_string(editor::UndoHistory::Slots));
+  EXPECT_EQ(h.RedoData(), "");
+  h.Clear();
+  EXPECT_EQ(h.InUse(), 0);
+}
+
 struct UndoHistory : ::testing::Test, EditorFixture {
   // Switches the editor to a code, as a double click in the list does.
   void Visit(int code) {
@@ -38,22 +59,22 @@ TEST_F(UndoHistory, UndoThreeTimesAfterOneEdit) {
 
   ed.Undo();
   EXPECT_EQ(Screen(), s0);
-  EXPECT_EQ(ed.RedoData, s1);
+  EXPECT_EQ(ed.History.RedoData(), s1);
   EXPECT_TRUE(host.enabled.value("mnuRedo"));
-  EXPECT_EQ(ed.UndoList[0], s0);
+  EXPECT_EQ(ed.History.Slot(0), s0);
   EXPECT_EQ(SlotsInUse(), 1);
 
   ed.Undo();  // records S0, takes it as the redo step, restores slot 0
   EXPECT_EQ(Screen(), s0);
-  EXPECT_EQ(ed.RedoData, s0);
+  EXPECT_EQ(ed.History.RedoData(), s0);
   EXPECT_EQ(SlotsInUse(), 0);
 
   const int redraws = host.gridRedraws;
   ed.Undo();  // records S0 in slot 0 and finds nothing above it
   EXPECT_EQ(Screen(), s0);
-  EXPECT_EQ(ed.UndoList[0], s0);
+  EXPECT_EQ(ed.History.Slot(0), s0);
   EXPECT_EQ(SlotsInUse(), 1);
-  EXPECT_EQ(ed.RedoData, s0);
+  EXPECT_EQ(ed.History.RedoData(), s0);
   EXPECT_EQ(host.gridRedraws, redraws + 1);
 }
 
@@ -67,7 +88,7 @@ TEST_F(UndoHistory, UndoRedoUndoWalksBackAndForth) {
   EXPECT_EQ(Screen(), s0);
   ed.Redo();
   EXPECT_EQ(Screen(), s1);
-  EXPECT_EQ(ed.RedoData, "");
+  EXPECT_EQ(ed.History.RedoData(), "");
   EXPECT_FALSE(host.enabled.value("mnuRedo", true));
   ed.Undo();
   EXPECT_EQ(Screen(), s0);
@@ -85,8 +106,8 @@ TEST_F(UndoHistory, FullHistoryDropsOldestAndKeepsNewestWork) {
   ed.Undo();
   EXPECT_EQ(s.DesignData.Get(0, 0), 100);
   // The state that was on screen is the redo step, not lost.
-  ASSERT_GE(ed.RedoData.size(), 5u);
-  EXPECT_EQ(static_cast<uint8_t>(ed.RedoData[4]), 101);
+  ASSERT_GE(ed.History.RedoData().size(), 5u);
+  EXPECT_EQ(static_cast<uint8_t>(ed.History.RedoData()[4]), 101);
 
   // Walking all the way back ends at the oldest state kept, one step at a time.
   for (int expect = 99; expect >= 1; --expect) {
@@ -184,10 +205,10 @@ TEST_F(UndoHistory, OversizedRecordStaysInsideTheGrid) {
       ASSERT_EQ(s.DesignData.Get(x, y), 1 + (4 + x + 3 * y) % 15) << x << "," << y;
   EXPECT_EQ(s.DesignData.Get(-1, -1), 0);
 
-  ed.RedoData = s.ClipData;
+  ed.History.SetRedoData(s.ClipData);
   ed.Undo();
   EXPECT_EQ(Screen(), s.FontData[5]);
-  ed.RedoData = s.ClipData;
+  ed.History.SetRedoData(s.ClipData);
   ed.Redo();
   EXPECT_EQ(ed.CharWidth, s.MaxWidth);
   EXPECT_EQ(s.DesignData.Get(s.DesignData.HighX(), s.DesignData.HighY()),
@@ -202,7 +223,7 @@ TEST_F(UndoHistory, DrawFontStoresLeavesAndStartsAFreshHistory) {
   const std::string edited = Screen();
   Edit(10);
   ed.Undo();
-  ASSERT_FALSE(ed.RedoData.empty());
+  ASSERT_FALSE(ed.History.RedoData().empty());
   ASSERT_TRUE(host.enabled.value("mnuRedo"));
 
   Visit(2);
@@ -211,9 +232,9 @@ TEST_F(UndoHistory, DrawFontStoresLeavesAndStartsAFreshHistory) {
   EXPECT_EQ(s.CurrentChar, 2);
   EXPECT_EQ(Screen(), s.FontData[2]);
   EXPECT_EQ(SlotsInUse(), 1);
-  EXPECT_EQ(ed.UndoList[0], s.FontData[2]);
+  EXPECT_EQ(ed.History.Slot(0), s.FontData[2]);
   // The redo step of glyph 1 never reaches glyph 2.
-  EXPECT_EQ(ed.RedoData, "");
+  EXPECT_EQ(ed.History.RedoData(), "");
   EXPECT_FALSE(host.enabled.value("mnuRedo", true));
   ed.Redo();
   EXPECT_EQ(Screen(), s.FontData[2]);

@@ -178,7 +178,7 @@ TEST(MainWindowCommands, CtrlYAndCtrlShiftZRedo) {
     ASSERT_EQ(f.s.DesignData.Get(column, 3), 0);
     QTest::keyClick(f.win->DesignWindow->picDesign, static_cast<Qt::Key>(key), mods);
     EXPECT_EQ(f.s.DesignData.Get(column, 3), 1) << QKeySequence(key | mods).toString().toStdString();
-    EXPECT_TRUE(f.win->Design->RedoData.empty());
+    EXPECT_TRUE(f.win->Design->History.RedoData().empty());
     ++column;
   }
 }
