@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "document/ModConst.h"
 #include "editor/DesignEditor.h"
 
@@ -76,5 +79,22 @@ struct EditorFixture {
     return n;
   }
 };
+
+// Runs check as an ordinary user and tells whether it held. Root may write any
+// file, so as root it runs in a child process that gives up root first (user and
+// group 65534); files it must reach need permissions for others.
+inline bool AsOrdinaryUser(const std::function<bool()>& check) {
+  if (::geteuid() != 0) return check();
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    ::alarm(60);  // a stuck child must not hold the test
+    const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 }  // namespace testsupport
