@@ -3,32 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
+#include "ListFileFixture.h"
 #include "platform/IniFile.h"
 #include "shell/CharListEditing.h"
 
 namespace {
 
-constexpr int kLists = 200;
-
-struct ListFile {
-  QTemporaryDir dir;
-  QString path = dir.filePath("CharList.ini");
-  ListFile() {
-    QByteArray text = "[List]\n";
-    for (int l = 1; l <= kLists; ++l) text += "Item" + QByteArray::number(l) + "=List " + QByteArray::number(l) + "\n";
-    for (int l = 1; l <= kLists; ++l) {
-      text += "\n[List " + QByteArray::number(l) + "]\n";
-      for (int c = 0; c < 512; ++c) text += "Chars" + QByteArray::number(c) + "=\xD9\xBE" + QByteArray::number(c) + "\n";
-    }
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(text);
-  }
-};
-
 void BM_CharListSave(benchmark::State& state) {
-  ListFile file;
+  benchfixture::BigList file;
   platform::IniFile ini;
   shell::ListTexts texts;
   int round = 0;
@@ -43,7 +26,7 @@ BENCHMARK(BM_CharListSave)->Unit(benchmark::kMillisecond);
 
 // Baseline: the same number of bytes written once to a file, no parse, no replace.
 void BM_PlainWriteOfTheSameBytes(benchmark::State& state) {
-  ListFile file;
+  benchfixture::BigList file;
   QByteArray bytes;
   {
     QFile f(file.path);

@@ -1,5 +1,6 @@
 #pragma once
 // Shared helpers for the tests of every subsystem.
+#include <QFile>
 #include <QMap>
 #include <QRect>
 #include <QString>
@@ -19,6 +20,17 @@ namespace testsupport {
 
 // Folder of the source tree, for fixtures under tests/ and data/.
 inline QString SourceDir() { return QStringLiteral(QN_SOURCE_DIR); }
+
+// The whole content of a small test file ("" when it cannot be read), and a file
+// made with exactly these bytes.
+inline QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 // A design host without windows: the toolbar is a map of texts, checks and
 // enabled states, the list view a count and a selected code.

@@ -19,15 +19,8 @@ class IniFileBatchTest : public ::testing::Test {
   QString path = dir.filePath("CharList.ini");
   IniFile ini;
 
-  void Put(const QString& file, const QByteArray& bytes) {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
-  static QByteArray Get(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
+  static void Put(const QString& file, const QByteArray& bytes) { ASSERT_TRUE(testsupport::WriteBytes(file, bytes)); }
+  static QByteArray Get(const QString& file) { return testsupport::ReadBytes(file); }
 };
 
 const QByteArray Start =

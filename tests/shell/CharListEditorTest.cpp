@@ -30,15 +30,8 @@ class CharListEditorTest : public ::testing::Test {
   QString path = dir.filePath("CharList.ini");
   IniFile ini;
 
-  void Put(const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
-  QByteArray Get() const {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
+  void Put(const QByteArray& bytes) { ASSERT_TRUE(testsupport::WriteBytes(path, bytes)); }
+  QByteArray Get() const { return testsupport::ReadBytes(path); }
   QString Read(const QString& section, const QString& key) { return IniFile().ReadValue(section, key, "", path); }
   static QStringList Entries(const frmCharList& w) {
     QStringList e;
