@@ -2,30 +2,13 @@
 // CharList.ini for all of them. Also the list editor's Save of 512 keys.
 #include <benchmark/benchmark.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
+#include "ListFileFixture.h"
 #include "platform/IniFile.h"
 
 namespace {
 
-constexpr int kLists = 200;
-constexpr int kKeys = 512;
-
-struct BigList {
-  QTemporaryDir dir;
-  QString path = dir.filePath("CharList.ini");
-  BigList() {
-    QByteArray text = "[List]\n";
-    for (int l = 1; l <= kLists; ++l) text += "Item" + QByteArray::number(l) + "=List " + QByteArray::number(l) + "\n";
-    for (int l = 1; l <= kLists; ++l) {
-      text += "\n[List " + QByteArray::number(l) + "]\n";
-      for (int c = 0; c < kKeys; ++c) text += "Chars" + QByteArray::number(c) + "=\xD9\xBE" + QByteArray::number(c) + "\n";
-    }
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(text);
-  }
-};
+using benchfixture::BigList;
+using benchfixture::kKeys;
 
 BigList& Fixture() {
   static BigList list;

@@ -2,7 +2,7 @@
 # Shared set-up of run.sh and test.sh: Debian packages, then the CMake configuration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-packages=(g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
+packages=(g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xclip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

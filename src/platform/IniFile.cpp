@@ -256,6 +256,7 @@ bool IniFile::Save() {
   ok = ok && f.commit();
   if (!ok) f.cancelWriting();
   lastWriteFailed_ = !ok;
+  lastWriteError_ = ok ? QString() : f.errorString();
   if (!ok) {
     qWarning() << "IniFile: cannot write" << path_ << f.errorString();
     loaded_ = false;  // the next read shows what the disk holds
@@ -303,6 +304,29 @@ void IniFile::WriteValues(const QString& section, const QList<QPair<QString, QSt
   } else {
     lastWriteFailed_ = false;
   }
+}
+
+std::optional<QString> IniFile::WriteBatch(const QList<KeyWrite>& writes, const QString& path) {
+  // A file that exists but cannot be read would be replaced by the new keys alone.
+  if (Stamp(path).exists) {
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly)) {
+      lastWriteFailed_ = true;
+      return probe.errorString();
+    }
+  }
+  Load(path);
+  bool changed = false;
+  for (const KeyWrite& w : writes) {
+    const QString name = CleanName(w.section);
+    Section* s = w.value.isEmpty() ? FindSection(Fold(name)) : &FindOrAddSection(name);
+    if (!s || !SetKey(*s, CleanName(w.key), w.value)) continue;
+    s->dirty = true;
+    changed = true;
+  }
+  lastWriteFailed_ = false;
+  if (changed && !Save()) return lastWriteError_;
+  return std::nullopt;
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -31,6 +32,18 @@ class IniFile {
   // WriteValue does them one after another.
   void WriteValues(const QString& section, const QList<QPair<QString, QString>>& keyValues,
                    const QString& path);
+
+  // One key to write; an empty value clears the key.
+  struct KeyWrite {
+    QString section;
+    QString key;
+    QString value;
+  };
+  // The writes in order, as WriteValue makes them one after another, but with one
+  // parse and one atomic replace of the file: all of them reach the disk or none
+  // does. Returns the reason when the file could not be read or replaced (the disk
+  // then holds what it held before); nullopt on success.
+  std::optional<QString> WriteBatch(const QList<KeyWrite>& writes, const QString& path);
 
   // True when the last write could not replace the file (nothing was changed on disk).
   bool LastWriteFailed() const { return lastWriteFailed_; }
@@ -74,6 +87,7 @@ class IniFile {
   QString eol_ = QStringLiteral("\n");
   bool bom_ = false;  // the file began with a byte-order mark; it is written back as UTF-8 with one
   bool lastWriteFailed_ = false;
+  QString lastWriteError_;  // the reason of the last failed replace
   int parseCount_ = 0;
 };
 

@@ -7,17 +7,24 @@
 
 namespace shell {
 
-namespace {
-const QString RtlMarker = QStringLiteral("\\rtl");
-constexpr int MaxLists = 1000;
-}  // namespace
+QString ListSection() { return QStringLiteral("List"); }
+QString ListItemKey(int n) { return QStringLiteral("Item%1").arg(n); }
+QString CharsKey(int code) { return QStringLiteral("Chars%1").arg(code); }
+
+QString DefaultListText(int code) {
+  if (code == 32) return QStringLiteral(" ");
+  if (code >= 33 && code <= 127) return QString(platform::AnsiChar(static_cast<uint8_t>(code)));
+  return QString();
+}
+
+QString RtlMarker() { return QStringLiteral("\\rtl"); }
 
 QString CharListPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/CharList.ini"); }
 
 QStringList ReadListNames(platform::IniFile& ini, const QString& path) {
   QStringList names;
-  for (int n = 1; n <= MaxLists; ++n) {
-    const QString name = ini.ReadValue(QStringLiteral("List"), QStringLiteral("Item%1").arg(n), QString(), path);
+  for (int n = 1; n <= MaxListNames; ++n) {
+    const QString name = ini.ReadValue(ListSection(), ListItemKey(n), QString(), path);
     if (name.isEmpty()) break;
     names.append(name);
   }
@@ -27,20 +34,18 @@ QStringList ReadListNames(platform::IniFile& ini, const QString& path) {
 LoadedList LoadCharList(platform::IniFile& ini, const QString& section, const QString& path) {
   LoadedList list;
   for (int c = 0; c < doc::GlyphCount; ++c) {
-    const QString v = ini.ReadValue(section, QStringLiteral("Chars%1").arg(c), QString(), path);
+    const QString v = ini.ReadValue(section, CharsKey(c), QString(), path);
     QString& text = list.CharText[c];
     QString& shown = list.ItemText[c];
     if (!v.isEmpty()) {
       text = shown = v;
-    } else if (c == 32) {
-      text = QStringLiteral(" ");
-      shown = QStringLiteral("Space");
-    } else if (c >= 33 && c <= 127) {
-      text = shown = QString(platform::AnsiChar(static_cast<uint8_t>(c)));
+    } else {
+      text = DefaultListText(c);
+      shown = c == 32 ? QStringLiteral("Space") : text;
     }
-    if (shown.contains(RtlMarker)) {
-      shown.remove(RtlMarker);
-      text.replace(RtlMarker, QString(platform::AnsiChar(254)));
+    if (shown.contains(RtlMarker())) {
+      shown.remove(RtlMarker());
+      text.replace(RtlMarker(), QString(platform::AnsiChar(254)));
     }
   }
   return list;

@@ -15,8 +15,22 @@ namespace shell {
 // The file of the lists, in the program's folder.
 QString CharListPath();
 
+// At most this many list names are known: Item1 .. Item1000.
+constexpr int MaxListNames = 1000;
+// The section holding the list names, and the keys: "Item" + n, "Chars" + glyph code.
+QString ListSection();
+QString ListItemKey(int n);
+QString CharsKey(int code);
+
 // The list names: Item1, Item2, ... of section "List", up to the first empty one, at most 1000.
 QStringList ReadListNames(platform::IniFile& ini, const QString& path);
+
+// The text of a code whose value is empty: 32 a space, 33..127 the code-page
+// character of that code, others none.
+QString DefaultListText(int code);
+
+// The marker of right-to-left text in list values: "\rtl", lower case only.
+QString RtlMarker();
 
 // One list as the panel shows it and as the editor renders it.
 struct LoadedList {
