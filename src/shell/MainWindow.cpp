@@ -9,6 +9,10 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include "preview/FontPreview.h"
+#include "preview/LCDPreview.h"
+#include "preview/LEDPreview.h"
+#include "shell/CharListEditor.h"
 #include "shell/CharListPanel.h"
 #include "shell/FontFamilies.h"
 #include "shell/MainLayout.h"
@@ -140,13 +144,14 @@ void frmMain::RunCommand(const CommandCall& call) {
     case Command::ToggleHorizontalGuide: shell::ToggleGuideLine(*Design, 1, call.arg); break;
     case Command::SelectColor: shell::SelectColor(*Design, call.arg); break;
     // Their windows are not built yet.
+    case Command::PasteSpecial: Design->PasteSpecial(); break;
+    // A saved list shows its new texts the next time it is chosen in the panel.
+    case Command::ShowCharListEditor: ShowCharListEditor(Ini, CharListPath(), this); break;
+    case Command::ShowLCDPreview: preview::ShowLCDPreview(S, Tables, this); break;
+    case Command::ShowLEDPreview: preview::ShowLEDPreview(S, Tables, this); break;
+    case Command::ShowFontPreview: preview::ShowFontPreview(FontNames(), this); break;
     case Command::ShowImport:
-    case Command::ShowExport:
-    case Command::PasteSpecial:
-    case Command::ShowCharListEditor:
-    case Command::ShowLCDPreview:
-    case Command::ShowLEDPreview:
-    case Command::ShowFontPreview: break;
+    case Command::ShowExport: break;
   }
   if (call.drawAllAfter) Design->DrawAll();
 }
@@ -190,6 +195,13 @@ void frmMain::closeEvent(QCloseEvent* e) {
     return;
   }
   QMainWindow::closeEvent(e);
+}
+
+QStringList frmMain::FontNames() {
+  const platform::BarTool& font = ToolBar.Tools().Item("tlFont");
+  QStringList names;
+  for (int i = 0; i < font.ListCount(); ++i) names << font.List(i);
+  return names;
 }
 
 void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, *this, this); }

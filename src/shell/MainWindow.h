@@ -13,6 +13,7 @@
 #include "editor/DesignWindow.h"
 #include "platform/IniFile.h"
 #include "platform/ToolBarControl.h"
+#include "preview/Shaping.h"
 #include "shell/Dispatcher.h"
 #include "shell/ToolBarState.h"
 
@@ -60,6 +61,8 @@ class frmMain : public QMainWindow,
   editor::frmDesign* DesignWindow = nullptr;
   bool CloseQueryDone = false;
   bool CloseQueryCancel = false;
+  // The glyph-code tables of the previews, filled once at start-up.
+  preview::CharTables Tables;
 
   // FileCommandsHost.
   void SaveFontData() override { Design->SaveFontData(); }
@@ -77,6 +80,8 @@ class frmMain : public QMainWindow,
  private:
   void GiveGridTheFocus();
   void ShowFontSetting();
+  // The names listed in the toolbar's "tlFont", in their order.
+  QStringList FontNames();
 
   QString programFolder_;
 };
