@@ -1,7 +1,7 @@
 #include "shell/SplashWindow.h"
 
+#include <QCoreApplication>
 #include <QPainter>
-#include <QTimer>
 
 namespace shell {
 
@@ -62,7 +62,6 @@ QString frmSpilash::VersionText(int major, int minor, int revision) {
 }
 
 void frmSpilash::Form_Load() {
-  shown_.start();
   lblVersion->setText(VersionText(QN_VERSION_MAJOR, QN_VERSION_MINOR, QN_VERSION_PATCH));
   lblText->setText(QString());
   cmdOK->SetVisible(ShowOkButton);
@@ -71,12 +70,23 @@ void frmSpilash::Form_Load() {
 void frmSpilash::cmdOK_Click() { close(); }
 
 void frmSpilash::Init() {
-  // The plug-in scan and the glyph-code tables join here as they are built. With
-  // nothing to scan yet the window would vanish before it is seen: it stays up
-  // for a moment, above a main window that already takes commands.
-  const qint64 left = MinimumShownMs - shown_.elapsed();
-  if (left <= 0) close();
-  else QTimer::singleShot(left, this, [this] { close(); });
+  if (Plugins) {
+    ScanPluginFolder(plugins::PluginKind::Import);
+    ScanPluginFolder(plugins::PluginKind::Export);
+    ScanPluginFolder(plugins::PluginKind::Device);
+  }
+  if (InitCharTables) InitCharTables();
+  close();
+}
+
+void frmSpilash::ScanPluginFolder(plugins::PluginKind kind) {
+  const plugins::PluginEnvironment& env = Plugins->Environment;
+  plugins::ScanPluginFolder(plugins::PluginFolder(env, kind), kind, Plugins->Tables, env, [this](const QString& name) {
+    lblText->setText(QStringLiteral("Find Plugin ") + name);
+    lblText->repaint();
+    // The main window is up already: it repaints and takes commands meanwhile.
+    QCoreApplication::processEvents();
+  });
 }
 
 void frmSpilash::paintEvent(QPaintEvent*) {

@@ -1,10 +1,11 @@
 #pragma once
 // frmSpilash: the start-up window with the version and the status line.
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 
 #include "platform/Button.h"
+#include "plugins/PluginScan.h"
 
 namespace shell {
 
@@ -18,8 +19,16 @@ class frmSpilash : public QWidget {
 
   void Form_Load();
   void cmdOK_Click();
-  // Start-up work after the main window is up; closes the window at the end.
+  // The plug-in tables the scan fills and where plug-ins are found; the
+  // application sets it before Init (without it nothing is scanned).
+  plugins::PluginState* Plugins = nullptr;
+  // Fills the glyph-code tables of text shaping; the application sets it.
+  std::function<void()> InitCharTables;
+
+  // Start-up work after the main window is up: the plug-in folders Import, Export
+  // and Device, then the glyph-code tables; closes the window at the end.
   void Init();
+  void ScanPluginFolder(plugins::PluginKind kind);
 
   // major.minor.revision, each a plain decimal number.
   static QString VersionText(int major, int minor, int revision);
@@ -32,9 +41,7 @@ class frmSpilash : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
-  static constexpr qint64 MinimumShownMs = 1200;
   QImage picture_;
-  QElapsedTimer shown_;
 };
 
 }  // namespace shell

@@ -1,0 +1,189 @@
+#include "plugins/PluginWindows.h"
+
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "document/CharRecord.h"
+#include "document/FileDialog.h"
+#include "document/ShowMessage.h"
+#include "platform/Modal.h"
+#include "plugins/PluginContract.h"
+#include "plugins/PluginHost.h"
+
+namespace plugins {
+
+bool IsImportableFont(const std::vector<std::string>& records) {
+  if (records.size() != static_cast<size_t>(contract::RecordCount)) return false;
+  for (const std::string& r : records) {
+    if (r.empty()) continue;
+    const auto size = doc::CharRecord::ReadSize(r);
+    if (!size) return false;
+    const uint64_t expected = doc::CharRecord::HeaderSize + uint64_t(size->width) * uint64_t(size->height);
+    if (r.size() != expected) return false;
+  }
+  return true;
+}
+
+PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,
+                           doc::ModConst& s, FontHooks hooks, QWidget* parent)
+    : QDialog(parent), table_(table), plugins_(plugins), S(s), hooks_(std::move(hooks)) {
+  setWindowTitle(caption);
+  auto* outer = new QVBoxLayout(this);
+  lstPlugins = new QListWidget(this);
+  outer->addWidget(lstPlugins, 1);
+  lblDescribe = new QLabel(this);
+  QFont mono(QStringLiteral("Courier New"));
+  mono.setStyleHint(QFont::TypeWriter);
+  lblDescribe->setFont(mono);
+  lblDescribe->setWordWrap(true);
+  lblDescribe->setMinimumHeight(64);
+  lblDescribe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  outer->addWidget(lblDescribe);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  bntOk = new QPushButton(QStringLiteral("Next"), this);
+  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  bntOk->setMinimumWidth(88);
+  btnCancel->setMinimumWidth(88);
+  bntOk->setDefault(true);
+  row->addWidget(bntOk);
+  row->addWidget(btnCancel);
+  outer->addLayout(row);
+  resize(420, 320);
+
+  // Selecting by keyboard describes the plug-in just as a click does.
+  connect(lstPlugins, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) lstPlugins_Click();
+  });
+  connect(lstPlugins, &QListWidget::itemActivated, this, [this] {
+    if (bntOk->isEnabled()) bntOk_Click();
+  });
+  connect(bntOk, &QPushButton::clicked, this, [this] { bntOk_Click(); });
+  connect(btnCancel, &QPushButton::clicked, this, &PluginWindow::btnCancel_Click);
+}
+
+void PluginWindow::Form_Load() {
+  const QSignalBlocker quiet(lstPlugins);
+  lstPlugins->clear();
+  if (!table_.empty() && !table_.front().ProgID.isEmpty())
+    for (const PluginRecord& r : table_) lstPlugins->addItem(r.FullName);
+  lstPlugins->setCurrentRow(-1);
+  lblDescribe->clear();
+  bntOk->setEnabled(false);
+}
+
+void PluginWindow::lstPlugins_Click() {
+  const PluginRecord* r = Selected();
+  if (!r) return;
+  bntOk->setEnabled(true);
+  lblDescribe->setText(r->Describe);
+}
+
+void PluginWindow::btnCancel_Click() { done(QDialog::Rejected); }
+
+const PluginRecord* PluginWindow::Selected() const {
+  const int row = lstPlugins->currentRow();
+  if (row < 0 || static_cast<size_t>(row) >= table_.size() || table_[static_cast<size_t>(row)].ProgID.isEmpty())
+    return nullptr;
+  return &table_[static_cast<size_t>(row)];
+}
+
+std::optional<PluginWindow::Chosen> PluginWindow::ChooseFile(const QString& verb, const PluginRecord& record) {
+  doc::frmDialog dlg;
+  dlg.FileChooser1->SetFileTitle(QString());
+  dlg.FileChooser1->SetFilter(record.FilterFile);
+  dlg.FileChooser1->SetFilterIndex(0);
+  dlg.setWindowTitle(verb + record.FullName);
+  dlg.FileName = QString();
+  dlg.ShowModal();
+  if (dlg.Cancelled) return std::nullopt;
+  return Chosen{dlg.FileName, !dlg.FileChooser1->FileTitle().isEmpty()};
+}
+
+void PluginWindow::ShowError(const QString& description) {
+  // No title: the message window then carries the program's own.
+  doc::ShowMessage(description, QString(), 0);
+}
+
+frmExport::frmExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
+    : PluginWindow(QStringLiteral("Export To"), plugins.Tables.ExportPlugins, plugins, s, std::move(hooks), parent) {
+  Form_Load();
+}
+
+void frmExport::bntOk_Click() {
+  const PluginRecord* record = Selected();
+  if (!record) return;
+  // The glyph on screen is part of the font handed over, as for Save.
+  if (hooks_.SaveFontData) hooks_.SaveFontData();
+  const std::optional<Chosen> file = ChooseFile(QStringLiteral("Export "), *record);
+  // "Ok" without a file chosen gives the folder alone: there is nothing to write to.
+  if (file && file->HasFileTitle) {
+    auto created = PluginObject::Create(record->ProgID, plugins_.Environment.RegistryFile);
+    if (auto* error = std::get_if<Failure>(&created)) {
+      ShowError(error->description);
+    } else {
+      auto& object = std::get<std::unique_ptr<PluginObject>>(created);
+      if (const auto failed = object->CallExport(file->FileName, S.FontData)) ShowError(*failed);
+    }
+  }
+  done(QDialog::Accepted);
+}
+
+frmImport::frmImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
+    : PluginWindow(QStringLiteral("Import From"), plugins.Tables.ImportPlugins, plugins, s, std::move(hooks), parent) {
+  Form_Load();
+}
+
+void frmImport::bntOk_Click() {
+  const PluginRecord* record = Selected();
+  if (!record) return;
+  // The import replaces the whole font: unsaved work is offered a save first, as Open does.
+  if (hooks_.ConfirmSaveProject && !hooks_.ConfirmSaveProject()) {
+    done(QDialog::Rejected);
+    return;
+  }
+  const std::optional<Chosen> file = ChooseFile(QStringLiteral("Import "), *record);
+  if (!file) {
+    done(QDialog::Rejected);
+    return;
+  }
+  std::optional<std::vector<std::string>> records;
+  {
+    auto created = PluginObject::Create(record->ProgID, plugins_.Environment.RegistryFile);
+    if (auto* error = std::get_if<Failure>(&created)) {
+      ShowError(error->description);
+    } else {
+      auto result = std::get<std::unique_ptr<PluginObject>>(created)->CallImport(file->FileName);
+      if (auto* error = std::get_if<Failure>(&result)) ShowError(error->description);
+      else records = std::move(std::get<0>(result));
+    }
+  }
+  if (records && IsImportableFont(*records)) {
+    S.FontData.assign(doc::GlyphCount, std::string());
+    doc::ClearDesignData(S);
+    for (size_t i = 0; i < records->size(); ++i) S.FontData[i] = std::move((*records)[i]);
+    if (hooks_.LoadFontData) hooks_.LoadFontData();
+    if (hooks_.DrawFont) hooks_.DrawFont();
+    // The font in memory no longer matches its file; every thumbnail is stale.
+    S.FontModified = true;
+    if (hooks_.RefreshCharIcons) hooks_.RefreshCharIcons(-1);
+  }
+  done(QDialog::Accepted);
+}
+
+void ShowExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent) {
+  frmExport w(plugins, s, std::move(hooks), parent);
+  platform::Modal::Exec(w);
+}
+
+void ShowImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent) {
+  frmImport w(plugins, s, std::move(hooks), parent);
+  platform::Modal::Exec(w);
+}
+
+}  // namespace plugins

@@ -1,0 +1,91 @@
+#pragma once
+// frmExport ("Export To") and frmImport ("Import From"): pick a plug-in, choose a
+// file, and hand the font to the plug-in or take a whole font from it.
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/ModConst.h"
+#include "plugins/PluginScan.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace plugins {
+
+// The editor and the file commands as the two windows need them.
+struct FontHooks {
+  // Stores the glyph on screen into FontData (the design window's SaveFontData).
+  std::function<void()> SaveFontData;
+  // The file commands' save prompt; false = the user cancelled, do nothing.
+  std::function<bool()> ConfirmSaveProject;
+  // The design window's LoadFontData and DrawFont, after the font was replaced.
+  std::function<void()> LoadFontData;
+  std::function<void()> DrawFont;
+  // Thumbnails of all 512 glyph codes with -1.
+  std::function<void(int)> RefreshCharIcons;
+};
+
+// The records an import may take over: exactly 512, each empty or a record whose
+// length matches its size, as the font file demands.
+bool IsImportableFont(const std::vector<std::string>& records);
+
+class PluginWindow : public QDialog {
+  Q_OBJECT
+ public:
+  QListWidget* lstPlugins = nullptr;
+  QLabel* lblDescribe = nullptr;
+  QPushButton* bntOk = nullptr;
+  QPushButton* btnCancel = nullptr;
+
+  // The window's load: the list from the table, nothing selected, Next disabled.
+  void Form_Load();
+  void lstPlugins_Click();
+  virtual void bntOk_Click() = 0;
+  void btnCancel_Click();
+
+ protected:
+  PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,
+               doc::ModConst& s, FontHooks hooks, QWidget* parent);
+  const PluginRecord* Selected() const;
+  struct Chosen {
+    QString FileName;
+    bool HasFileTitle = false;
+  };
+  // frmDialog with the record's filter and "<verb><FullName>" as caption; nullopt when cancelled.
+  std::optional<Chosen> ChooseFile(const QString& verb, const PluginRecord& record);
+  // A plain message with the program's title and a single OK.
+  static void ShowError(const QString& description);
+
+  const std::vector<PluginRecord>& table_;
+  PluginState& plugins_;
+  doc::ModConst& S;
+  FontHooks hooks_;
+};
+
+class frmExport : public PluginWindow {
+  Q_OBJECT
+ public:
+  frmExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
+  // Chooses the target file and calls the plug-in with a copy of FontData.
+  void bntOk_Click() override;
+};
+
+class frmImport : public PluginWindow {
+  Q_OBJECT
+ public:
+  frmImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
+  // Offers to save a changed font, chooses the source file, calls the plug-in and
+  // replaces the font with a result that passes IsImportableFont.
+  void bntOk_Click() override;
+};
+
+// The commands "mnuExport" and "mnuImport": show the window modally.
+void ShowExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
+void ShowImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
+
+}  // namespace plugins
