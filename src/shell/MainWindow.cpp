@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include "plugins/PluginWindows.h"
 #include "preview/FontPreview.h"
 #include "preview/LCDPreview.h"
 #include "preview/LEDPreview.h"
@@ -24,6 +25,7 @@ namespace shell {
 frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     : QMainWindow(parent), S(state), programFolder_(std::move(programFolder)) {
   setWindowTitle(QStringLiteral("Quillane II"));
+  Plugins.Environment = plugins::PluginEnvironment::ForProgram(programFolder_);
   // A sensible first size: most of the screen, never beyond it.
   if (const QScreen* sc = QGuiApplication::primaryScreen())
     resize(sc->availableSize().boundedTo(QSize(1280, 900)) * 0.95);
@@ -150,8 +152,8 @@ void frmMain::RunCommand(const CommandCall& call) {
     case Command::ShowLCDPreview: preview::ShowLCDPreview(S, Tables, this); break;
     case Command::ShowLEDPreview: preview::ShowLEDPreview(S, Tables, this); break;
     case Command::ShowFontPreview: preview::ShowFontPreview(FontNames(), this); break;
-    case Command::ShowImport:
-    case Command::ShowExport: break;
+    case Command::ShowImport: plugins::ShowImport(Plugins, S, PluginHooks(), this); break;
+    case Command::ShowExport: plugins::ShowExport(Plugins, S, PluginHooks(), this); break;
   }
   if (call.drawAllAfter) Design->DrawAll();
 }
@@ -197,6 +199,12 @@ void frmMain::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
 }
 
+plugins::FontHooks frmMain::PluginHooks() {
+  return {[this] { Design->SaveFontData(); }, [this] { return doc::ConfirmSaveProject(S, *this); },
+          [this] { Design->LoadFontData(); }, [this] { Design->DrawFont(); },
+          [this](int code) { picCharList->RefreshCharIcons(code); }};
+}
+
 QStringList frmMain::FontNames() {
   const platform::BarTool& font = ToolBar.Tools().Item("tlFont");
   QStringList names;
@@ -237,6 +245,8 @@ void Application::Main() {
   MainWindow->MDIForm_Load();
   MainWindow->show();
   Splash->raise();
+  Splash->Plugins = &MainWindow->Plugins;
+  Splash->InitCharTables = [this] { preview::InitCharTables(MainWindow->Tables); };
   Splash->Init();
   MainWindow->activateWindow();
   if (MainWindow->DesignWindow) MainWindow->DesignWindow->picDesign->setFocus();

@@ -13,6 +13,8 @@
 #include "editor/DesignWindow.h"
 #include "platform/IniFile.h"
 #include "platform/ToolBarControl.h"
+#include "plugins/PluginScan.h"
+#include "plugins/PluginWindows.h"
 #include "preview/Shaping.h"
 #include "shell/Dispatcher.h"
 #include "shell/ToolBarState.h"
@@ -63,6 +65,8 @@ class frmMain : public QMainWindow,
   bool CloseQueryCancel = false;
   // The glyph-code tables of the previews, filled once at start-up.
   preview::CharTables Tables;
+  // The plug-in tables the start-up scan fills, and where plug-ins come from.
+  plugins::PluginState Plugins;
 
   // FileCommandsHost.
   void SaveFontData() override { Design->SaveFontData(); }
@@ -82,6 +86,8 @@ class frmMain : public QMainWindow,
   void ShowFontSetting();
   // The names listed in the toolbar's "tlFont", in their order.
   QStringList FontNames();
+  // What the import and export windows call of the editor and the panel.
+  plugins::FontHooks PluginHooks();
 
   QString programFolder_;
 };

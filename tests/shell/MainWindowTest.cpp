@@ -137,7 +137,7 @@ TEST(MainWindowCommands, SelectionClicksSetStateAndTheOnlyCheckMark) {
     for (const char* key : {"tlText", "mnuImport", "mnuExport", "mnuPasteSpecial", "mnuCharList",
                             "muuLCDPreview", "mnuLEDPreview", "mnuFontPreview", "mnuOption"})
       f.win->ToolBar_ToolClick(f.Tool(key));
-    EXPECT_EQ(script.Shown(), 4);  // the list editor and the three previews
+    EXPECT_EQ(script.Shown(), 6);  // import, export, the list editor and the three previews
   }
   EXPECT_EQ(f.s.CurrentColor, 12);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
