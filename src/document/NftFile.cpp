@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QRegularExpression>
@@ -257,18 +258,20 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
   }
   // The settings dialog makes nothing larger; the default size is bounded alike, as
   // every glyph without data is made that large.
-  const auto tooLarge = [](const char* which, int32_t w, int32_t hh) {
+  const auto tooLarge = [](const char* which, int32_t w, int32_t hh, int32_t limitW, int32_t limitH) {
     return Fail(ReadStatus::TooLarge, QStringLiteral("its %1 glyph size %2 x %3 exceeds the limit of %4 x %5")
                                           .arg(QLatin1String(which))
                                           .arg(w)
                                           .arg(hh)
-                                          .arg(LargestMaxWidth)
-                                          .arg(LargestMaxHeight));
+                                          .arg(limitW)
+                                          .arg(limitH));
   };
-  if (h.MaxWidth > LargestMaxWidth || h.MaxHeight > LargestMaxHeight)
-    return tooLarge("largest", h.MaxWidth, h.MaxHeight);
   if (h.DefaultWidth > LargestMaxWidth || h.DefaultHeight > LargestMaxHeight)
-    return tooLarge("default", h.DefaultWidth, h.DefaultHeight);
+    return tooLarge("default", h.DefaultWidth, h.DefaultHeight, LargestMaxWidth, LargestMaxHeight);
+  // An imported or pasted glyph raises the maximum to its own size beyond those limits;
+  // such a font, saved by this program, must open again. So a maximum may reach as far
+  // as the largest glyph the file really holds, never further.
+  int32_t widest = 0, tallest = 0;
   for (int i = 0; i < 4; ++i) h.Author[i] = FromAnsi(bytes.mid(AuthorOffset[i], AuthorFieldLength));
 
   std::vector<std::string>& font = r.content.FontData;
@@ -297,10 +300,14 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
       const uint64_t expected = CharRecord::HeaderSize + uint64_t(size->width) * uint64_t(size->height);
       // Bytes beyond the cells are kept as they are; too few is damage.
       if (n < expected) return damaged(at("the record is shorter than its size"));
+      widest = std::max(widest, size->width);
+      tallest = std::max(tallest, size->height);
       font[code].assign(p, static_cast<size_t>(n));
     }
     pos += static_cast<qsizetype>(n);
   }
+  const int32_t limitW = std::max(LargestMaxWidth, widest), limitH = std::max(LargestMaxHeight, tallest);
+  if (h.MaxWidth > limitW || h.MaxHeight > limitH) return tooLarge("largest", h.MaxWidth, h.MaxHeight, limitW, limitH);
   return r;
 }
 

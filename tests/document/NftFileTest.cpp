@@ -275,6 +275,26 @@ TEST_F(NftFixture, HeaderSizesBeyondTheSettingsLimitsAreRefused) {
   }
 }
 
+// An imported or pasted glyph raises the maximum past the settings' limits to its own
+// size; the saved font opens again, but a maximum beyond its largest glyph is refused.
+TEST_F(NftFixture, MaximaAsLargeAsTheLargestGlyphStillOpen) {
+  ModConst t = s;
+  t.FontData[7] = testsupport::MakeRecord(1500, 2, [](int x, int) { return uint8_t(x % 2); });
+  t.FontData[9] = testsupport::MakeRecord(3, 800, [](int, int) { return uint8_t(1); });
+  const auto withMaxima = [&](int32_t mw, int32_t mh) {
+    t.MaxWidth = mw, t.MaxHeight = mh;
+    return NftFile::Parse(NftFile::Build(t, "x"));
+  };
+  const NftFile::ReadResult r = withMaxima(1500, 800);
+  ASSERT_EQ(r.status, NftFile::ReadStatus::Ok) << r.error.toStdString();
+  EXPECT_EQ(r.content.header.MaxWidth, 1500);
+  EXPECT_EQ(r.content.FontData[7], t.FontData[7]);
+  EXPECT_EQ(withMaxima(1501, 800).status, NftFile::ReadStatus::TooLarge);
+  const NftFile::ReadResult tall = withMaxima(1500, 801);
+  EXPECT_EQ(tall.status, NftFile::ReadStatus::TooLarge);
+  EXPECT_TRUE(tall.error.contains("1500 x 801 exceeds the limit of 1500 x 800")) << tall.error.toStdString();
+}
+
 // Devices, pipes and sockets are refused before anything is read, without waiting.
 TEST_F(NftFixture, ReadRefusesWhatIsNotARegularFile) {
   const QString fifo = Path("pipe.nft");
