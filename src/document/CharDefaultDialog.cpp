@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "document/ShowMessage.h"
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 #include "platform/Numbers.h"
 
 namespace doc {

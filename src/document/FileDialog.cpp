@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 
 namespace doc {
 

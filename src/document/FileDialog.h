@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "document/FileCommands.h"
-#include "platform/FileChooser.h"
+#include "controls/FileChooser.h"
 
 class QPushButton;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/MessageDialog.h"
+#include "controls/MessageDialog.h"
 
 namespace doc {
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "document/ModConst.h"
-#include "platform/ListView.h"
+#include "controls/ListView.h"
 
 class QComboBox;
 class QResizeEvent;

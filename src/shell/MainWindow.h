@@ -12,7 +12,7 @@
 #include "editor/DesignEditor.h"
 #include "editor/DesignWindow.h"
 #include "platform/IniFile.h"
-#include "platform/ToolBarControl.h"
+#include "controls/ToolBarControl.h"
 #include "shell/Dispatcher.h"
 
 namespace shell {

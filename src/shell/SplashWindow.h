@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "platform/Button.h"
+#include "controls/Button.h"
 
 namespace shell {
 

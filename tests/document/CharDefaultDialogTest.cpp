@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 #include "document/CharDefaultDialog.h"
 #include "document/CharRecord.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 namespace {
 

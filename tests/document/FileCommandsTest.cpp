@@ -8,8 +8,8 @@
 #include "TestSupport.h"
 #include "document/FileCommands.h"
 #include "document/NftFile.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 using namespace doc;
 using platform::ScopedModalScript;

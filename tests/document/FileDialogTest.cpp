@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/FileDialog.h"
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 
 using namespace doc;
 using platform::ScopedModalScript;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "document/ShowMessage.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 using namespace doc;
 

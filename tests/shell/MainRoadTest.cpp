@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "document/FileDialog.h"
-#include "platform/FileChooser.h"
-#include "platform/Modal.h"
+#include "controls/FileChooser.h"
+#include "controls/Modal.h"
 #include "shell/CharListPanel.h"
 #include "shell/MainWindow.h"
 
