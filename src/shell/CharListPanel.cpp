@@ -66,7 +66,7 @@ void CharListPanel::ReadListNames() {
   }
 }
 
-QString CharListPanel::ListName() const { return cmbList->currentIndex() < 0 ? QString() : cmbList->currentText(); }
+QString CharListPanel::ListName() { return cmbList->currentIndex() < 0 ? QString() : cmbList->currentText(); }
 
 void CharListPanel::cmbList_Click() {
   if (cmbList->currentIndex() < 0) return;

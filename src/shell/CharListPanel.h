@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "document/ModConst.h"
+#include "document/Ports.h"
 #include "controls/ListView.h"
 
 class QComboBox;
@@ -19,7 +20,7 @@ class IniFile;
 
 namespace shell {
 
-class CharListPanel : public QWidget {
+class CharListPanel : public QWidget, public doc::GlyphList {
   Q_OBJECT
  public:
   CharListPanel(doc::ModConst& state, platform::IniFile& ini, const QString& iniPath, QWidget* parent = nullptr);
@@ -44,17 +45,17 @@ class CharListPanel : public QWidget {
   void picCharList_Resize();
 
   // Thumbnails of one glyph code, or of all 512 with -1.
-  void RefreshCharIcons(int code);
+  void RefreshCharIcons(int code) override;
   // The Remove command: empties the glyph of the selected item.
   void RemoveCharacter();
 
   // The code of the selected item; nullopt without one (no list loaded).
-  std::optional<int> SelectedCode();
+  std::optional<int> SelectedCode() override;
   // Selects the item of a code and scrolls it into view; raises no DblClick.
-  void SelectCode(int code);
-  int ItemCount() const { return lvChars->ListItems().Count(); }
+  void SelectCode(int code) override;
+  int ItemCount() override { return lvChars->ListItems().Count(); }
   // The name of the chosen list ("" without one).
-  QString ListName() const;
+  QString ListName() override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -9,12 +9,29 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include "dialogs/CharDefaultDialog.h"
+#include "dialogs/FileCommandWindows.h"
 #include "shell/CharListPanel.h"
 #include "shell/MainLayout.h"
 #include "shell/Selection.h"
 #include "shell/SplashWindow.h"
 
 namespace shell {
+
+// The file commands' host: messages and the file dialog as the windows show them,
+// the settings dialog and the file name on the toolbar of this main window.
+class MainFileCommands : public doc::FileCommandWindows {
+ public:
+  MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures design)
+      : FileCommandWindows(list, std::move(design)), main_(main) {}
+  void ShowFontSettings() override { main_.ShowFontSetting(); }
+  void SetFileNameCaption(const QString& path) override {
+    main_.ActiveBar31.Tools().Item("tlFileName").SetCaption(path);
+  }
+
+ private:
+  frmMain& main_;
+};
 
 frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     : QMainWindow(parent), S(state), programFolder_(std::move(programFolder)) {
@@ -50,6 +67,9 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
           [this](bool& cancel) { ActiveBar31_CloseQuery(cancel); }, Qt::DirectConnection);
   picCharList->DesignDrawFont = [this] { Design->DrawFont(); };
   picCharList->DesignDrawAll = [this] { Design->DrawAll(); };
+  designProcedures_ = {[this] { Design->SaveFontData(); }, [this] { Design->DrawFont(); },
+                       [this] { Design->DrawAll(); }};
+  fileCommands_ = std::make_unique<MainFileCommands>(*this, *picCharList, designProcedures_);
 }
 
 frmMain::~frmMain() = default;
@@ -105,7 +125,7 @@ void frmMain::GiveGridTheFocus() {
 }
 
 void frmMain::ActiveBar31_CloseQuery(bool& cancel) {
-  if (!doc::ConfirmSaveProject(S, *this)) cancel = true;
+  if (!doc::ConfirmSaveProject(S, *fileCommands_)) cancel = true;
   CloseQueryDone = true;
   CloseQueryCancel = cancel;
 }
@@ -170,32 +190,20 @@ void frmMain::SelectListItem(int code) { picCharList->SelectCode(code); }
 
 // CommandTarget.
 
-void frmMain::NewProject() { doc::NewProject(S, *this); }
-void frmMain::SaveProject() { doc::SaveProject(S, *this); }
-void frmMain::SaveProjectAs() { doc::SaveProjectAs(S, *this); }
-void frmMain::OpenProject() { doc::OpenProject(S, *this); }
+void frmMain::NewProject() { doc::NewProject(S, *fileCommands_); }
+void frmMain::SaveProject() { doc::SaveProject(S, *fileCommands_); }
+void frmMain::SaveProjectAs() { doc::SaveProjectAs(S, *fileCommands_); }
+void frmMain::OpenProject() { doc::OpenProject(S, *fileCommands_); }
 
 void frmMain::RemoveCharacter() {
   picCharList->RemoveCharacter();
 }
 
-void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, *this, this); }
+void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, designProcedures_, this); }
 
 void frmMain::SelectDrawTool(const QString& key) { shell::SelectDrawTool(*Design, key); }
 void frmMain::ToggleGuideLine(int orientation, int number) { shell::ToggleGuideLine(*Design, orientation, number); }
 void frmMain::SelectColor(const QString& key) { shell::SelectColor(*Design, key); }
-
-// FileCommandsHost.
-
-bool frmMain::SelectFirstListItem() {
-  if (picCharList->ItemCount() == 0) return false;
-  picCharList->SelectCode(0);
-  return true;
-}
-
-void frmMain::SetFileNameCaption(const QString& path) { ActiveBar31.Tools().Item("tlFileName").SetCaption(path); }
-
-QString frmMain::CharListName() { return picCharList->ListName(); }
 
 // Application.
 

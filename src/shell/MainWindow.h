@@ -6,9 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "document/CharDefaultDialog.h"
-#include "document/FileCommands.h"
 #include "document/ModConst.h"
+#include "document/Ports.h"
 #include "editor/DesignEditor.h"
 #include "editor/DesignWindow.h"
 #include "platform/IniFile.h"
@@ -19,12 +18,9 @@ namespace shell {
 
 class CharListPanel;
 class frmSpilash;
+class MainFileCommands;
 
-class frmMain : public QMainWindow,
-                public editor::DesignHost,
-                public CommandTarget,
-                public doc::FileCommandsHost,
-                public doc::CharDefaultHost {
+class frmMain : public QMainWindow, public editor::DesignHost, public CommandTarget {
   Q_OBJECT
  public:
   // programFolder: where CharList.ini lives (the executable's folder).
@@ -112,14 +108,6 @@ class frmMain : public QMainWindow,
   void ToggleGuideLine(int orientation, int number) override;
   void SelectColor(const QString& key) override;
 
-  // FileCommandsHost.
-  void SaveFontData() override { Design->SaveFontData(); }
-  void DrawFont() override { Design->DrawFont(); }
-  bool SelectFirstListItem() override;
-  void ShowFontSettings() override { ShowFontSetting(); }
-  void SetFileNameCaption(const QString& path) override;
-  QString CharListName() override;
-
  protected:
   void closeEvent(QCloseEvent* e) override;
 
@@ -127,6 +115,9 @@ class frmMain : public QMainWindow,
   void GiveGridTheFocus();
 
   QString programFolder_;
+  // The design window's procedures as the file commands and the settings dialog call them.
+  doc::DesignProcedures designProcedures_;
+  std::unique_ptr<MainFileCommands> fileCommands_;
 };
 
 // The program: Main shows the splash, the main window and runs the start-up work.

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "document/FileDialog.h"
+#include "dialogs/FileDialog.h"
 #include "controls/FileChooser.h"
 #include "controls/Modal.h"
 #include "shell/CharListPanel.h"

@@ -1,4 +1,4 @@
-#include "document/ShowMessage.h"
+#include "dialogs/ShowMessage.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "document/CharDefaultDialog.h"
+#include "dialogs/CharDefaultDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "document/ShowMessage.h"
+#include "dialogs/ShowMessage.h"
 #include "controls/Modal.h"
 #include "platform/Numbers.h"
 
@@ -32,8 +32,8 @@ double NormaliseBox(QLineEdit* box) {
 
 }  // namespace
 
-frmCharDefault::frmCharDefault(ModConst& state, CharDefaultHost& host, QWidget* parent)
-    : QDialog(parent), S(state), Host(host) {
+frmCharDefault::frmCharDefault(ModConst& state, DesignProcedures design, QWidget* parent)
+    : QDialog(parent), S(state), Design(std::move(design)) {
   setWindowTitle(QStringLiteral("Character Default"));
   QFont f = font();
   f.setFamily(QStringLiteral("Tahoma"));
@@ -129,7 +129,7 @@ void frmCharDefault::bntOk_Click() {
   }
 
   // The glyph on screen is stored before the grid changes.
-  Host.SaveFontData();
+  Design.SaveFontData();
   S.MaxWidth = platform::RoundToInt32(maxWidth);
   S.MaxHeight = platform::RoundToInt32(maxHeight);
   S.DefaultWidth = platform::RoundToInt32(width);
@@ -141,14 +141,14 @@ void frmCharDefault::bntOk_Click() {
   ReDimDesignData(S);
   // So that the reload below does not store the emptied grid over the glyph.
   S.CurrentChar = -1;
-  Host.DrawFont();
+  Design.DrawFont();
   accept();
 }
 
 void frmCharDefault::btnCancel_Click() { reject(); }
 
-bool ShowFontSettings(ModConst& state, CharDefaultHost& host, QWidget* parent) {
-  frmCharDefault dialog(state, host, parent);
+bool ShowFontSettings(ModConst& state, const DesignProcedures& design, QWidget* parent) {
+  frmCharDefault dialog(state, design, parent);
   return platform::Modal::Exec(dialog) == QDialog::Accepted;
 }
 

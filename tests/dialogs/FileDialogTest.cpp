@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "document/FileDialog.h"
+#include "dialogs/FileDialog.h"
 #include "controls/Modal.h"
 
 using namespace doc;

@@ -1,7 +1,7 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-#include "document/ShowMessage.h"
+#include "dialogs/ShowMessage.h"
 #include "controls/MessageDialog.h"
 #include "controls/Modal.h"
 
