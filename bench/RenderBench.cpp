@@ -104,4 +104,3 @@ void FillHeldWindow(benchmark::State& state) {
 BENCHMARK(FillHeldWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-// The benchmark main is defined once for all benchmarks (IniFileBench.cpp).

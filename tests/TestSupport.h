@@ -1,5 +1,5 @@
 #pragma once
-// Shared helpers for the tests of every subsystem.
+// Shared helpers for the tests of the editor and the layers above it.
 #include <QMap>
 #include <QRect>
 #include <QString>
@@ -9,13 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "DocumentTestSupport.h"
 #include "document/ModConst.h"
 #include "editor/DesignEditor.h"
 
 namespace testsupport {
-
-// Folder of the source tree, for fixtures under tests/ and data/.
-inline QString SourceDir() { return QStringLiteral(QN_SOURCE_DIR); }
 
 // A design host without windows: the toolbar is a map of texts, checks and
 // enabled states, the list view a count and a selected code.
@@ -49,17 +47,6 @@ class FakeDesignHost : public editor::DesignHost {
     selected = code;
   }
 };
-
-// A CharRecord of w x h cells whose cell (x, y) is cell(x, y), built by hand so that
-// tests do not lean on the encoder they may be checking.
-inline std::string MakeRecord(int w, int h, const std::function<uint8_t(int, int)>& cell) {
-  std::string r{static_cast<char>(w / 255), static_cast<char>(w % 255), static_cast<char>(h / 255),
-                static_cast<char>(h % 255)};
-  r.reserve(4 + static_cast<size_t>(w) * static_cast<size_t>(h));
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) r.push_back(static_cast<char>(cell(x, y)));
-  return r;
-}
 
 // A fresh program state after InitDefaults, with Zoom 100, and an editor on it.
 struct EditorFixture {

@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "document/CharRecord.h"
 #include "document/ModConst.h"
 #include "document/NftFile.h"
