@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/ShowMessage.h"
+#include "document/FontSizes.h"
 #include "controls/Modal.h"
 #include "platform/Numbers.h"
 
@@ -110,21 +111,8 @@ void frmCharDefault::bntOk_Click() {
   const double width = NormaliseBox(txtWidth);
   const double height = NormaliseBox(txtHeight);
 
-  const QString title = windowTitle();
-  if (maxWidth < 1 || maxWidth > 1024) {
-    ShowMessage(QStringLiteral("Max width must be between 1-1024"), title, 0);
-    return;
-  }
-  if (maxHeight < 1 || maxHeight > 768) {
-    ShowMessage(QStringLiteral("Max height must be between 1-768"), title, 0);
-    return;
-  }
-  if (width < 1 || width > maxWidth) {
-    ShowMessage(QStringLiteral("Width must be between 1-%1"), title, 0, txtMaxWidth->text());
-    return;
-  }
-  if (height < 1 || height > maxHeight) {
-    ShowMessage(QStringLiteral("Height must be between 1-%1"), title, 0, txtMaxHeight->text());
+  if (const auto failure = CheckFontSizes(maxWidth, maxHeight, width, height)) {
+    ShowMessage(*failure, windowTitle(), 0);
     return;
   }
 
