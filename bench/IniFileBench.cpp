@@ -62,5 +62,3 @@ void BM_SaveListAtOnce(benchmark::State& state) {
 BENCHMARK(BM_SaveListAtOnce)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

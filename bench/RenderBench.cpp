@@ -105,4 +105,3 @@ void FillHeldWindow(benchmark::State& state) {
 BENCHMARK(FillHeldWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-// The benchmark main is defined once for all benchmarks (IniFileBench.cpp).

@@ -15,6 +15,7 @@ add_dependencies(quillane quillane-plugin-register)
 # <Name>.so whose metadata serves <name>.plugin (Mismatch.so names another one).
 if(TARGET test_plugins)
   set(QN_PLUGIN_FIXTURE_DIR ${CMAKE_BINARY_DIR}/tests/plugins/fixtures)
+  set(QN_PLUGIN_FIXTURES)
   foreach(fixture WriteExport ErrorExport TestImport Mismatch NoDescribe NotAPlugin)
     add_library(qn_fixture_${fixture} MODULE ${CMAKE_SOURCE_DIR}/tests/plugins/fixtures/${fixture}.cpp)
     target_include_directories(qn_fixture_${fixture} PRIVATE ${CMAKE_SOURCE_DIR}/src)
@@ -22,10 +23,16 @@ if(TARGET test_plugins)
     set_target_properties(qn_fixture_${fixture} PROPERTIES
       PREFIX "" SUFFIX ".so" OUTPUT_NAME ${fixture}
       LIBRARY_OUTPUT_DIRECTORY ${QN_PLUGIN_FIXTURE_DIR})
-    add_dependencies(test_plugins qn_fixture_${fixture})
+    list(APPEND QN_PLUGIN_FIXTURES qn_fixture_${fixture})
   endforeach()
-  add_dependencies(test_plugins quillane-plugin-register)
-  target_compile_definitions(test_plugins PRIVATE
-    QN_PLUGIN_FIXTURE_DIR="${QN_PLUGIN_FIXTURE_DIR}"
-    QN_PLUGIN_REGISTER_TOOL="$<TARGET_FILE:quillane-plugin-register>")
+  # The plug-in tests, and the shell's tests of the scan at start-up and of the menu.
+  foreach(t test_plugins test_shell)
+    if(TARGET ${t})
+      add_dependencies(${t} ${QN_PLUGIN_FIXTURES} quillane-plugin-register)
+      target_include_directories(${t} PRIVATE ${CMAKE_SOURCE_DIR}/tests/plugins)
+      target_compile_definitions(${t} PRIVATE
+        QN_PLUGIN_FIXTURE_DIR="${QN_PLUGIN_FIXTURE_DIR}"
+        QN_PLUGIN_REGISTER_TOOL="$<TARGET_FILE:quillane-plugin-register>")
+    endif()
+  endforeach()
 endif()

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Shared set-up of run.sh and test.sh: Debian packages, then the CMake configuration.
+# Shared set-up of run.sh and test.sh: Debian packages, then the CMake configuration
+# of a preset of CMakePresets.json ("default" unless named; further arguments go to
+# the configuration).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset="${1:-default}"
+[ $# -gt 0 ] && shift
 packages=(g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xclip)
 missing=()
 for p in "${packages[@]}"; do
@@ -13,6 +17,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi
-if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
+cmake --preset "$preset" "$@" >/dev/null

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include "document/NftFile.h"
-#include "document/ShowMessage.h"
 
 namespace doc {
 
@@ -14,9 +13,9 @@ const QString kBadFile = QStringLiteral("Bad Font File or your font file was dam
 // Writes the font to path; on success it becomes the font's file. A failure is
 // reported and changes nothing: the old file, FontFileName and FontModified stay.
 bool WriteFont(ModConst& s, FileCommandsHost& host, const QString& path) {
-  const auto error = NftFile::WriteFile(path, NftFile::Build(s, host.CharListName()));
+  const auto error = NftFile::WriteFile(path, NftFile::Build(s, host.List.ListName()));
   if (error) {
-    ShowMessage(*error, QStringLiteral("Save File"), 0);
+    host.Message(*error, QStringLiteral("Save File"), 0);
     return false;
   }
   s.FontFileName = path;
@@ -25,22 +24,30 @@ bool WriteFont(ModConst& s, FileCommandsHost& host, const QString& path) {
   return true;
 }
 
+// Selects the first item (code "000") without raising a click; false when no
+// character list is loaded (the list has no items).
+bool SelectFirstListItem(GlyphList& list) {
+  if (list.ItemCount() == 0) return false;
+  list.SelectCode(0);
+  return true;
+}
+
 }  // namespace
 
 bool SaveProject(ModConst& s, FileCommandsHost& host) {
-  host.SaveFontData();
+  host.Design.SaveFontData();
   if (s.FontFileName.isEmpty()) return SaveProjectAs(s, host);
   return WriteFont(s, host, s.FontFileName);
 }
 
 bool SaveProjectAs(ModConst& s, FileCommandsHost& host) {
-  host.SaveFontData();
+  host.Design.SaveFontData();
   const auto path = host.ChooseFile(QStringLiteral("Save File..."));
   if (!path) return false;
   // Another file is replaced only when the user says so; "No" is the default.
   if (QFileInfo::exists(*path) &&
-      ShowMessage(QStringLiteral("%1 already exists. Do you want to replace it?"), QStringLiteral("Save File"), 4,
-                  *path) != 2)
+      host.Message(QStringLiteral("%1 already exists. Do you want to replace it?"), QStringLiteral("Save File"), 4,
+                   *path) != 2)
     return false;
   return WriteFont(s, host, *path);
 }
@@ -55,14 +62,14 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
     case NftFile::ReadStatus::Ok:
       break;
     case NftFile::ReadStatus::BadMagic:
-      ShowMessage(kBadFile, QString(), 0);
+      host.Message(kBadFile, QString(), 0);
       return;
     case NftFile::ReadStatus::Damaged:
-      ShowMessage(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error);
+      host.Message(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error);
       return;
     case NftFile::ReadStatus::CannotOpen:
     case NftFile::ReadStatus::TooLarge:
-      ShowMessage(r.error, QStringLiteral("Open File"), 0);
+      host.Message(r.error, QStringLiteral("Open File"), 0);
       return;
   }
   NftFile::Apply(std::move(r.content), s);
@@ -70,13 +77,13 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
   s.FontModified = false;
   // No glyph is current, so the switch below stores nothing of the old grid.
   s.CurrentChar = -1;
-  host.RefreshCharIcons(-1);
-  const bool listed = host.SelectFirstListItem();
+  host.List.RefreshCharIcons(-1);
+  const bool listed = SelectFirstListItem(host.List);
   ReDimDesignData(s);
   if (listed) {
-    host.DrawFont();
+    host.Design.DrawFont();
   } else {
-    host.DrawAll();  // no list to pick a glyph from: show the empty grid
+    host.Design.DrawAll();  // no list to pick a glyph from: show the empty grid
   }
   host.SetFileNameCaption(s.FontFileName);
 }
@@ -88,8 +95,8 @@ void NewProject(ModConst& s, FileCommandsHost& host) {
   s.CurrentChar = -1;
   s.FontData.assign(GlyphCount, std::string());
   ClearDesignData(s);
-  const bool listed = host.SelectFirstListItem();
-  host.DrawAll();
+  const bool listed = SelectFirstListItem(host.List);
+  host.Design.DrawAll();
   s.MaxHeight = 24;
   s.MaxWidth = 32;
   s.DefaultHeight = 16;
@@ -102,20 +109,20 @@ void NewProject(ModConst& s, FileCommandsHost& host) {
   // Its Cancel also leaves no glyph current, and whatever were drawn then would be
   // dropped at the next store: load the selected first item as its Ok does.
   if (s.CurrentChar < 0 && listed) {
-    host.DrawFont();
+    host.Design.DrawFont();
   } else if (gridOff) {
-    host.DrawAll();
+    host.Design.DrawAll();
   }
   s.FontFileName.clear();
-  host.RefreshCharIcons(-1);
+  host.List.RefreshCharIcons(-1);
   host.SetFileNameCaption(QString());
 }
 
 bool ConfirmSaveProject(ModConst& s, FileCommandsHost& host) {
-  host.SaveFontData();
+  host.Design.SaveFontData();
   if (!s.FontModified) return true;
-  const int answer = ShowMessage(QStringLiteral("Project Changed.\r\nDo you want to save?"),
-                                 QStringLiteral("Project Change"), 3);
+  const int answer = host.Message(QStringLiteral("Project Changed.\r\nDo you want to save?"),
+                                  QStringLiteral("Project Change"), 3);
   switch (answer) {
     case 2:  // "No"
       return true;

@@ -1,45 +1,35 @@
 #pragma once
 // The file commands (module modLocal): New, Open, Save, Save As and the save prompt.
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 #include "document/ModConst.h"
+#include "document/Ports.h"
 
 namespace doc {
 
-// What frmDialog keeps from one showing to the next (the window itself is made
-// anew for every showing).
-struct FileDialogMemory {
-  QString FileName;
-};
-
-// What the file commands need of the windows around them; the main window
-// implements it (forwarding the first three to the design window).
+// What the file commands need of the windows around them. The glyph list and the
+// design window's procedures come as their ports; the rest is asked of the windows
+// through the virtual members, so the commands themselves open no window.
 class FileCommandsHost {
  public:
+  FileCommandsHost(GlyphList& list, DesignProcedures design) : List(list), Design(std::move(design)) {}
   virtual ~FileCommandsHost() = default;
-  // frmDesign.SaveFontData, .DrawFont, .DrawAll.
-  virtual void SaveFontData() = 0;
-  virtual void DrawFont() = 0;
-  virtual void DrawAll() = 0;
-  // Thumbnails of one glyph code, or of all 512 with -1.
-  virtual void RefreshCharIcons(int code) = 0;
-  // Selects the first item of lvChars (code "000") without raising a click;
-  // false when no character list is loaded (the list has no items).
-  virtual bool SelectFirstListItem() = 0;
+
+  GlyphList& List;
+  DesignProcedures Design;
+
+  // Shows a message as ShowMessage does (Style 0, 3 or 4 here); the pressed button.
+  virtual int16_t Message(const QString& prompt, const QString& title, int32_t style,
+                          const QString& arg1 = {}) = 0;
+  // Shows frmDialog with this caption and an empty file title, refusing "Ok"
+  // without a file title; the chosen path, or nullopt when cancelled.
+  virtual std::optional<QString> ChooseFile(const QString& caption) = 0;
   // Shows the font settings dialog frmCharDefault modally.
   virtual void ShowFontSettings() = 0;
   // Caption of the toolbar tool "tlFileName".
   virtual void SetFileNameCaption(const QString& path) = 0;
-  // Text of cmbList, the name of the chosen character list.
-  virtual QString CharListName() = 0;
-  // Shows frmDialog with this caption and an empty file title; the chosen path, or
-  // nullopt when cancelled. The default shows frmDialog, refusing "Ok" without a
-  // file title, and keeps its FileName in DialogMemory.
-  virtual std::optional<QString> ChooseFile(const QString& caption);
-
- protected:
-  FileDialogMemory DialogMemory;
 };
 
 // "mnuNew": asks to save a changed font, then an empty font with new header values

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "editor/DesignEditor.h"
-#include "platform/ScrollBar.h"
+#include "controls/ScrollBar.h"
 
 namespace editor {
 

@@ -6,7 +6,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "document/ShowMessage.h"
+#include "dialogs/ShowMessage.h"
 #include "editor/DesignEditor.h"
 #include "editor/FontImport.h"
 

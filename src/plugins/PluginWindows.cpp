@@ -9,9 +9,9 @@
 #include <variant>
 
 #include "document/CharRecord.h"
-#include "document/FileDialog.h"
-#include "document/ShowMessage.h"
-#include "platform/Modal.h"
+#include "dialogs/FileDialog.h"
+#include "dialogs/ShowMessage.h"
+#include "controls/Modal.h"
 #include "plugins/PluginContract.h"
 #include "plugins/PluginHost.h"
 

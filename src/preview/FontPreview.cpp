@@ -9,8 +9,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "platform/Button.h"
-#include "platform/Modal.h"
+#include "controls/Button.h"
+#include "controls/Modal.h"
 #include "platform/Numbers.h"
 
 namespace preview {

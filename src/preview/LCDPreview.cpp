@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include "platform/Button.h"
-#include "platform/Modal.h"
+#include "controls/Button.h"
+#include "controls/Modal.h"
 #include "platform/Numbers.h"
 #include "preview/LCDPicture.h"
 

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/Button.h"
-#include "platform/Modal.h"
+#include "controls/Button.h"
+#include "controls/Modal.h"
 #include "platform/Numbers.h"
 #include "platform/Units.h"
 

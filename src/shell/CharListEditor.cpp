@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "document/ShowMessage.h"
-#include "platform/Button.h"
+#include "dialogs/ShowMessage.h"
+#include "controls/Button.h"
 #include "platform/IniFile.h"
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 #include "platform/Units.h"
 #include "shell/CharLists.h"
 

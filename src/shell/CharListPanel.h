@@ -9,7 +9,7 @@
 
 #include "document/ModConst.h"
 #include "document/Ports.h"
-#include "platform/ListView.h"
+#include "controls/ListView.h"
 
 class QComboBox;
 class QResizeEvent;

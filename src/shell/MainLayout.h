@@ -1,7 +1,7 @@
 #pragma once
 // The main window's whole menu, toolbar, status bar and panel layout as data,
 // for platform::ToolBarControl::Build. Needs a QApplication (it draws icons).
-#include "platform/ToolBarControl.h"
+#include "controls/ToolBarControl.h"
 
 namespace shell {
 

@@ -9,6 +9,8 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include "dialogs/CharDefaultDialog.h"
+#include "dialogs/FileCommandWindows.h"
 #include "plugins/PluginWindows.h"
 #include "preview/FontPreview.h"
 #include "preview/LCDPreview.h"
@@ -21,6 +23,21 @@
 #include "shell/SplashWindow.h"
 
 namespace shell {
+
+// The file commands' host: messages and the file dialog as the windows show them,
+// the settings dialog and the file name on the toolbar of this main window.
+class MainFileCommands : public doc::FileCommandWindows {
+ public:
+  MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures design)
+      : FileCommandWindows(list, std::move(design)), main_(main) {}
+  void ShowFontSettings() override { main_.ShowFontSetting(); }
+  void SetFileNameCaption(const QString& path) override {
+    main_.ToolBar.Tools().Item("tlFileName").SetCaption(path);
+  }
+
+ private:
+  frmMain& main_;
+};
 
 frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     : QMainWindow(parent), S(state), programFolder_(std::move(programFolder)) {
@@ -60,6 +77,9 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
           [this](bool& cancel) { ToolBar_CloseQuery(cancel); }, Qt::DirectConnection);
   picCharList->DesignDrawFont = [this] { Design->DrawFont(); };
   picCharList->DesignDrawAll = [this] { Design->DrawAll(); };
+  designProcedures_ = {[this] { Design->SaveFontData(); }, [this] { Design->DrawFont(); },
+                       [this] { Design->DrawAll(); }};
+  fileCommands_ = std::make_unique<MainFileCommands>(*this, *picCharList, designProcedures_);
 }
 
 frmMain::~frmMain() = default;
@@ -112,10 +132,10 @@ void frmMain::ToolBar_ToolClick(platform::BarTool& tool) {
 
 void frmMain::RunCommand(const CommandCall& call) {
   switch (call.command) {
-    case Command::NewProject: doc::NewProject(S, *this); break;
-    case Command::SaveProject: doc::SaveProject(S, *this); break;
-    case Command::SaveProjectAs: doc::SaveProjectAs(S, *this); break;
-    case Command::OpenProject: doc::OpenProject(S, *this); break;
+    case Command::NewProject: doc::NewProject(S, *fileCommands_); break;
+    case Command::SaveProject: doc::SaveProject(S, *fileCommands_); break;
+    case Command::SaveProjectAs: doc::SaveProjectAs(S, *fileCommands_); break;
+    case Command::OpenProject: doc::OpenProject(S, *fileCommands_); break;
     case Command::Undo: Design->Undo(); break;
     case Command::Redo: Design->Redo(); break;
     case Command::CopyData: Design->CopyData(); break;
@@ -177,7 +197,7 @@ void frmMain::GiveGridTheFocus() {
 }
 
 void frmMain::ToolBar_CloseQuery(bool& cancel) {
-  if (!doc::ConfirmSaveProject(S, *this)) cancel = true;
+  if (!doc::ConfirmSaveProject(S, *fileCommands_)) cancel = true;
   CloseQueryDone = true;
   CloseQueryCancel = cancel;
 }
@@ -200,7 +220,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 plugins::FontHooks frmMain::PluginHooks() {
-  return {[this] { Design->SaveFontData(); }, [this] { return doc::ConfirmSaveProject(S, *this); },
+  return {[this] { Design->SaveFontData(); }, [this] { return doc::ConfirmSaveProject(S, *fileCommands_); },
           [this] { Design->LoadFontData(); }, [this] { Design->DrawFont(); },
           [this](int code) { picCharList->RefreshCharIcons(code); }};
 }
@@ -212,21 +232,8 @@ QStringList frmMain::FontNames() {
   return names;
 }
 
-void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, *this, this); }
+void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, designProcedures_, this); }
 
-// FileCommandsHost.
-
-void frmMain::RefreshCharIcons(int code) { picCharList->RefreshCharIcons(code); }
-
-bool frmMain::SelectFirstListItem() {
-  if (picCharList->ItemCount() == 0) return false;
-  picCharList->SelectCode(0);
-  return true;
-}
-
-void frmMain::SetFileNameCaption(const QString& path) { ToolBar.Tools().Item("tlFileName").SetCaption(path); }
-
-QString frmMain::CharListName() { return picCharList->ListName(); }
 
 // Application.
 

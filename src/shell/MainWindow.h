@@ -6,13 +6,12 @@
 #include <functional>
 #include <memory>
 
-#include "document/CharDefaultDialog.h"
-#include "document/FileCommands.h"
 #include "document/ModConst.h"
+#include "document/Ports.h"
 #include "editor/DesignEditor.h"
 #include "editor/DesignWindow.h"
 #include "platform/IniFile.h"
-#include "platform/ToolBarControl.h"
+#include "controls/ToolBarControl.h"
 #include "plugins/PluginScan.h"
 #include "plugins/PluginWindows.h"
 #include "preview/Shaping.h"
@@ -23,10 +22,9 @@ namespace shell {
 
 class CharListPanel;
 class frmSpilash;
+class MainFileCommands;
 
-class frmMain : public QMainWindow,
-                public doc::FileCommandsHost,
-                public doc::CharDefaultHost {
+class frmMain : public QMainWindow {
   Q_OBJECT
  public:
   // programFolder: where CharList.ini lives (the executable's folder).
@@ -68,28 +66,23 @@ class frmMain : public QMainWindow,
   // The plug-in tables the start-up scan fills, and where plug-ins come from.
   plugins::PluginState Plugins;
 
-  // FileCommandsHost.
-  void SaveFontData() override { Design->SaveFontData(); }
-  void RefreshCharIcons(int code) override;
-  void DrawFont() override { Design->DrawFont(); }
-  void DrawAll() override { Design->DrawAll(); }
-  bool SelectFirstListItem() override;
-  void ShowFontSettings() override { ShowFontSetting(); }
-  void SetFileNameCaption(const QString& path) override;
-  QString CharListName() override;
+  // frmCharDefault, modal (also the last step of New).
+  void ShowFontSetting();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
 
  private:
   void GiveGridTheFocus();
-  void ShowFontSetting();
   // The names listed in the toolbar's "tlFont", in their order.
   QStringList FontNames();
   // What the import and export windows call of the editor and the panel.
   plugins::FontHooks PluginHooks();
 
   QString programFolder_;
+  // The design window's procedures as the file commands and the settings dialog call them.
+  doc::DesignProcedures designProcedures_;
+  std::unique_ptr<MainFileCommands> fileCommands_;
 };
 
 // The program: Main shows the splash, the main window and runs the start-up work.

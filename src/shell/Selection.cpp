@@ -6,7 +6,7 @@
 #include <iterator>
 #include <optional>
 
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 #include "platform/Numbers.h"
 
 namespace shell {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/Button.h"
+#include "controls/Button.h"
 #include "plugins/PluginScan.h"
 
 namespace shell {

@@ -2,7 +2,7 @@
 // The toolbar's tools by key as the design window's logic sees them, over the main
 // window's toolbar control.
 #include "editor/Ports.h"
-#include "platform/ToolBarControl.h"
+#include "controls/ToolBarControl.h"
 
 namespace shell {
 

@@ -17,7 +17,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "document/CharRecord.h"
 #include "document/ModConst.h"
 #include "document/NftFile.h"

@@ -16,8 +16,8 @@
 
 #include "TestSupport.h"
 #include "editor/PasteSpecial.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 using editor::PasteOutcome;
 using platform::ScopedModalScript;

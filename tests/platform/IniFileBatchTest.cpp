@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "platform/IniFile.h"
 
 using platform::IniFile;

@@ -6,7 +6,6 @@
 #include "platform/ShellRunner.h"
 #include "plugins/PluginHost.h"
 #include "plugins/PluginRegistry.h"
-#include "shell/SplashWindow.h"
 
 using namespace plugins;
 
@@ -32,45 +31,6 @@ TEST_F(PluginScan, NoPluginsFolderLeavesThreeEmptyRecords) {
   EXPECT_TRUE(IsEmptyTable(state.Tables.ExportPlugins));
   EXPECT_TRUE(IsEmptyTable(state.Tables.DevicePlugins));
   EXPECT_TRUE(registered.isEmpty());
-}
-
-TEST_F(PluginScan, SplashScansInListingOrderRegistersOnceThenFillsTheCharTables) {
-  Install(PluginKind::Export, "WriteExport");
-  Install(PluginKind::Export, "ErrorExport");
-  int charTables = 0;
-  {
-    shell::frmSpilash splash;
-    splash.show();
-    splash.Plugins = &state;
-    splash.InitCharTables = [&] {
-      ++charTables;
-      EXPECT_EQ(state.Tables.ExportPlugins.size(), 2u);  // the scan is done by then
-    };
-    splash.Init();
-    EXPECT_EQ(splash.lblText->text(), "Find Plugin Record Writer");
-    EXPECT_FALSE(splash.isVisible());
-  }
-  EXPECT_EQ(charTables, 1);
-  const auto& t = state.Tables.ExportPlugins;
-  ASSERT_EQ(t.size(), 2u);
-  EXPECT_EQ(t[0].ProgID, "errorexport.plugin");
-  EXPECT_EQ(t[0].FullName, "Broken Disk");  // members given by invokables
-  EXPECT_EQ(t[0].FilterFile, "Any (*.*)|*.*");
-  EXPECT_EQ(t[0].Describe, "Fails every time.");
-  EXPECT_EQ(t[1].ProgID, "writeexport.plugin");
-  EXPECT_EQ(t[1].FullName, "Record Writer");
-  EXPECT_EQ(t[1].FilterFile, "Records (*.rec)|*.rec|All Files (*.*)|*.*");
-  EXPECT_TRUE(IsEmptyTable(state.Tables.ImportPlugins));
-  EXPECT_TRUE(IsEmptyTable(state.Tables.DevicePlugins));
-  EXPECT_EQ(registered.size(), 2);
-  EXPECT_EQ(LookUpPlugin(state.Environment.RegistryFile, "writeexport.plugin"),
-            QFileInfo(Folder(PluginKind::Export) + "WriteExport.so").absoluteFilePath());
-
-  // The next start creates both at once: nothing is registered again.
-  PluginTables again;
-  ScanPluginFolder(Folder(PluginKind::Export), PluginKind::Export, again, state.Environment);
-  EXPECT_EQ(again.ExportPlugins.size(), 2u);
-  EXPECT_EQ(registered.size(), 2);
 }
 
 TEST_F(PluginScan, LibrariesThatCannotServeAreTriedOnceAndSkippedWhileTheScanGoesOn) {

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "platform/Button.h"
-#include "platform/Modal.h"
+#include "controls/Button.h"
+#include "controls/Modal.h"
 #include "preview/FontPreview.h"
 
 namespace {

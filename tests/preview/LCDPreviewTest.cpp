@@ -5,8 +5,8 @@
 
 #include "PreviewTestSupport.h"
 #include "document/CellColors.h"
-#include "platform/Button.h"
-#include "platform/Modal.h"
+#include "controls/Button.h"
+#include "controls/Modal.h"
 #include "preview/LCDPicture.h"
 #include "preview/LCDPreview.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "platform/Button.h"
-#include "platform/Modal.h"
+#include "controls/Button.h"
+#include "controls/Modal.h"
 #include "preview/LEDPreview.h"
 
 namespace {

@@ -11,10 +11,10 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "platform/Button.h"
+#include "controls/Button.h"
 #include "platform/IniFile.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 #include "shell/CharListEditing.h"
 #include "shell/CharListEditor.h"
 

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "document/FileDialog.h"
-#include "platform/FileChooser.h"
-#include "platform/Modal.h"
+#include "dialogs/FileDialog.h"
+#include "controls/FileChooser.h"
+#include "controls/Modal.h"
 #include "shell/CharListPanel.h"
 #include "shell/MainWindow.h"
 

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 #include "document/CharRecord.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
 #include "shell/CharListPanel.h"
 #include "shell/FontFamilies.h"
 #include "shell/MainWindow.h"

@@ -4,7 +4,7 @@
 #include <QInputDialog>
 
 #include "TestSupport.h"
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 #include "shell/Selection.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "document/ShowMessage.h"
+#include "dialogs/ShowMessage.h"
 
 #include <algorithm>
 
-#include "platform/MessageDialog.h"
+#include "controls/MessageDialog.h"
 
 namespace doc {
 

@@ -1,4 +1,4 @@
-#include "platform/ToolBarControl.h"
+#include "controls/ToolBarControl.h"
 
 #include <QAction>
 #include <QCloseEvent>

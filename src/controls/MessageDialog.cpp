@@ -1,4 +1,4 @@
-#include "platform/MessageDialog.h"
+#include "controls/MessageDialog.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 
 namespace platform {
 

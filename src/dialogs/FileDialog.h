@@ -5,13 +5,19 @@
 // the caption (and filter), show it, then read Cancelled and FileName.
 #include <QDialog>
 #include <QString>
+#include <optional>
 
-#include "document/FileCommands.h"
-#include "platform/FileChooser.h"
+#include "controls/FileChooser.h"
 
 class QPushButton;
 
 namespace doc {
+
+// What frmDialog keeps from one showing to the next (the window itself is made
+// anew for every showing).
+struct FileDialogMemory {
+  QString FileName;
+};
 
 class frmDialog : public QDialog {
   Q_OBJECT
@@ -50,6 +56,8 @@ class frmDialog : public QDialog {
   void btnCancel_Click();
 
  private:
+  // memory == nullptr: the window keeps its own (ownMemory_ is made before FileName).
+  frmDialog(FileDialogMemory* memory, QWidget* parent);
   void Load();
 };
 

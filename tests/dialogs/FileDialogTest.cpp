@@ -2,8 +2,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "document/FileDialog.h"
-#include "platform/Modal.h"
+#include "dialogs/FileDialog.h"
+#include "controls/Modal.h"
 
 using namespace doc;
 using platform::ScopedModalScript;

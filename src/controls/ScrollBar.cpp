@@ -1,4 +1,4 @@
-#include "platform/ScrollBar.h"
+#include "controls/ScrollBar.h"
 
 #include <QPainter>
 #include <QStyle>

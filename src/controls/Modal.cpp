@@ -1,4 +1,4 @@
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 
 #include <QDialog>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "platform/FileChooser.h"
+#include "controls/FileChooser.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

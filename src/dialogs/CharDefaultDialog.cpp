@@ -1,4 +1,4 @@
-#include "document/CharDefaultDialog.h"
+#include "dialogs/CharDefaultDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,8 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "document/ShowMessage.h"
-#include "platform/Modal.h"
+#include "dialogs/ShowMessage.h"
+#include "document/FontSizes.h"
+#include "controls/Modal.h"
 #include "platform/Numbers.h"
 
 namespace doc {
@@ -32,8 +33,8 @@ double NormaliseBox(QLineEdit* box) {
 
 }  // namespace
 
-frmCharDefault::frmCharDefault(ModConst& state, CharDefaultHost& host, QWidget* parent)
-    : QDialog(parent), S(state), Host(host) {
+frmCharDefault::frmCharDefault(ModConst& state, DesignProcedures design, QWidget* parent)
+    : QDialog(parent), S(state), Design(std::move(design)) {
   setWindowTitle(QStringLiteral("Character Default"));
   QFont f = font();
   f.setFamily(QStringLiteral("Tahoma"));
@@ -110,26 +111,13 @@ void frmCharDefault::bntOk_Click() {
   const double width = NormaliseBox(txtWidth);
   const double height = NormaliseBox(txtHeight);
 
-  const QString title = windowTitle();
-  if (maxWidth < 1 || maxWidth > 1024) {
-    ShowMessage(QStringLiteral("Max width must be between 1-1024"), title, 0);
-    return;
-  }
-  if (maxHeight < 1 || maxHeight > 768) {
-    ShowMessage(QStringLiteral("Max height must be between 1-768"), title, 0);
-    return;
-  }
-  if (width < 1 || width > maxWidth) {
-    ShowMessage(QStringLiteral("Width must be between 1-%1"), title, 0, txtMaxWidth->text());
-    return;
-  }
-  if (height < 1 || height > maxHeight) {
-    ShowMessage(QStringLiteral("Height must be between 1-%1"), title, 0, txtMaxHeight->text());
+  if (const auto failure = CheckFontSizes(maxWidth, maxHeight, width, height)) {
+    ShowMessage(*failure, windowTitle(), 0);
     return;
   }
 
   // The glyph on screen is stored before the grid changes.
-  Host.SaveFontData();
+  Design.SaveFontData();
   S.MaxWidth = platform::RoundToInt32(maxWidth);
   S.MaxHeight = platform::RoundToInt32(maxHeight);
   S.DefaultWidth = platform::RoundToInt32(width);
@@ -141,14 +129,14 @@ void frmCharDefault::bntOk_Click() {
   ReDimDesignData(S);
   // So that the reload below does not store the emptied grid over the glyph.
   S.CurrentChar = -1;
-  Host.DrawFont();
+  Design.DrawFont();
   accept();
 }
 
 void frmCharDefault::btnCancel_Click() { reject(); }
 
-bool ShowFontSettings(ModConst& state, CharDefaultHost& host, QWidget* parent) {
-  frmCharDefault dialog(state, host, parent);
+bool ShowFontSettings(ModConst& state, const DesignProcedures& design, QWidget* parent) {
+  frmCharDefault dialog(state, design, parent);
   return platform::Modal::Exec(dialog) == QDialog::Accepted;
 }
 

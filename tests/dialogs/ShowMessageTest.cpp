@@ -1,9 +1,9 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-#include "document/ShowMessage.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "dialogs/ShowMessage.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 using namespace doc;
 

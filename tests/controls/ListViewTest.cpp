@@ -2,7 +2,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/ListView.h"
+#include "controls/ListView.h"
 
 namespace {
 

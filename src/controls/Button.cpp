@@ -1,4 +1,4 @@
-#include "platform/Button.h"
+#include "controls/Button.h"
 
 namespace platform {
 

@@ -1,25 +1,27 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
-#include "document/CharDefaultDialog.h"
+#include "dialogs/CharDefaultDialog.h"
 #include "document/CharRecord.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 namespace {
 
 // Records the calls of the dialog and what the state was at each.
-struct RecordingHost : doc::CharDefaultHost {
+struct RecordingHost {
   doc::ModConst* s = nullptr;
   std::vector<std::string> calls;
   int charAtDrawFont = 99;
   int gridHighXAtDrawFont = 0;
-  void SaveFontData() override { calls.push_back("SaveFontData"); }
-  void DrawFont() override {
-    calls.push_back("DrawFont");
-    charAtDrawFont = s->CurrentChar;
-    gridHighXAtDrawFont = s->DesignData.HighX();
+  doc::DesignProcedures Procedures() {
+    return {[this] { calls.push_back("SaveFontData"); },
+            [this] {
+              calls.push_back("DrawFont");
+              charAtDrawFont = s->CurrentChar;
+              gridHighXAtDrawFont = s->DesignData.HighX();
+            },
+            {}};
   }
 };
 
@@ -58,7 +60,7 @@ class CharDefaultSizes : public CharDefault, public ::testing::WithParamInterfac
 
 TEST_P(CharDefaultSizes, ChecksInOrderAndShowsOnlyTheFirstFailure) {
   const SizeCase c = GetParam();
-  doc::frmCharDefault d(s, host);
+  doc::frmCharDefault d(s, host.Procedures());
   const bool accepted = PressOk(d, c.mw, c.mh, c.w, c.h);
   if (*c.message == 0) {
     EXPECT_TRUE(accepted);
@@ -91,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"32", "16", "10", "17", "Height must be between 1-16"}));
 
 TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
-  doc::frmCharDefault d(s, host);
+  doc::frmCharDefault d(s, host.Procedures());
   PressOk(d, "12abc", "abc", "&H1F", " 8.5x");
   EXPECT_EQ(d.txtMaxWidth->text(), "12");
   EXPECT_EQ(d.txtMaxHeight->text(), "0");
@@ -102,7 +104,7 @@ TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
 
 TEST_F(CharDefault, LoadShowsTheHeaderAndNeverSetAuthorFieldsAsEmpty) {
   s.AuthorUrl = doc::FixedAuthorField("example.org");
-  doc::frmCharDefault d(s, host);
+  doc::frmCharDefault d(s, host.Procedures());
   EXPECT_EQ(d.windowTitle(), "Character Default");
   EXPECT_EQ(d.txtMaxWidth->text(), "32");
   EXPECT_EQ(d.txtMaxHeight->text(), "16");
@@ -114,7 +116,7 @@ TEST_F(CharDefault, LoadShowsTheHeaderAndNeverSetAuthorFieldsAsEmpty) {
 }
 
 TEST_F(CharDefault, OkStoresRoundedSizesFixedAuthorFieldsAndReloadsIntoANewGrid) {
-  doc::frmCharDefault d(s, host);
+  doc::frmCharDefault d(s, host.Procedures());
   d.txtAuthorName->setText(QString(60, 'n'));
   d.txtAuthorEmail->setText("a@b.c");
   ASSERT_TRUE(PressOk(d, "40.5", "20", "8.5", "9.5"));
@@ -137,67 +139,12 @@ TEST_F(CharDefault, CancelThroughTheModalShowingChangesNothing) {
     d.btnCancel_Click();
     return d.result();
   });
-  EXPECT_FALSE(doc::ShowFontSettings(s, host));
+  EXPECT_FALSE(doc::ShowFontSettings(s, host.Procedures()));
   EXPECT_EQ(script.Shown(), 1);
   EXPECT_EQ(s.MaxWidth, before.MaxWidth);
   EXPECT_EQ(s.AuthorName, before.AuthorName);
   EXPECT_EQ(s.DesignData.HighX(), before.DesignData.HighX());
   EXPECT_TRUE(host.calls.empty());
-}
-
-// The design window as the dialog's host.
-struct EditorHost : doc::CharDefaultHost {
-  editor::DesignEditor& ed;
-  explicit EditorHost(editor::DesignEditor& e) : ed(e) {}
-  void SaveFontData() override { ed.SaveFontData(); }
-  void DrawFont() override { ed.DrawFont(); }
-};
-
-struct CharDefaultEditor : ::testing::Test, testsupport::EditorFixture {
-  EditorHost edHost{ed};
-  platform::ScopedModalScript script;
-  bool Ok(const char* mw, const char* mh) {
-    script.Add([mw, mh](QDialog& dialog) {
-      auto& d = static_cast<doc::frmCharDefault&>(dialog);
-      d.txtMaxWidth->setText(mw);
-      d.txtMaxHeight->setText(mh);
-      d.txtWidth->setText("4");
-      d.txtHeight->setText("4");
-      d.bntOk_Click();
-      return d.result();
-    });
-    return doc::ShowFontSettings(s, edHost);
-  }
-};
-
-TEST_F(CharDefaultEditor, TheDrawingSurvivesOkInTheNewGrid) {
-  host.selected = 65;
-  ed.DrawFont();  // no data, empty list text: a blank default glyph
-  s.DesignData.Set(2, 3, 4);
-  s.DesignData.Set(9, 15, 5);
-  ASSERT_TRUE(Ok("40", "20"));
-  EXPECT_EQ(s.CurrentChar, 65);
-  EXPECT_EQ(s.DesignData.HighX(), 60);
-  EXPECT_EQ(s.DesignData.HighY(), 40);
-  EXPECT_EQ(ed.CharWidth, 10);
-  EXPECT_EQ(ed.CharHeight, 16);
-  EXPECT_EQ(s.DesignData.Get(2, 3), 4);
-  EXPECT_EQ(s.DesignData.Get(9, 15), 5);
-}
-
-// Lowering the maxima below a designed glyph is allowed; the glyph is clipped to
-// the new grid when it loads.
-TEST_F(CharDefaultEditor, LoweredMaximaClipAWiderGlyph) {
-  doc::DesignGrid big;
-  big.ReDim(32, 16);
-  for (int x = 0; x < 30; ++x) big.Set(x, 0, 1);
-  s.FontData[65] = *doc::CharRecord::Encode(big, 30, 16);
-  host.selected = 65;
-  ASSERT_TRUE(Ok("4", "4"));
-  EXPECT_EQ(s.DesignData.HighX(), 24);
-  EXPECT_LE(ed.CharWidth, 4);
-  EXPECT_LE(ed.CharHeight, 4);
-  EXPECT_EQ(s.DesignData.Get(24, 0), 1);
 }
 
 }  // namespace

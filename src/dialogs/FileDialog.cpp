@@ -1,4 +1,4 @@
-#include "document/FileDialog.h"
+#include "dialogs/FileDialog.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -6,14 +6,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/Modal.h"
+#include "controls/Modal.h"
 
 namespace doc {
 
-frmDialog::frmDialog(QWidget* parent) : frmDialog(ownMemory_, parent) {}
+frmDialog::frmDialog(QWidget* parent) : frmDialog(nullptr, parent) {}
 
-frmDialog::frmDialog(FileDialogMemory& memory, QWidget* parent)
-    : QDialog(parent), FileName(memory.FileName) {
+frmDialog::frmDialog(FileDialogMemory& memory, QWidget* parent) : frmDialog(&memory, parent) {}
+
+frmDialog::frmDialog(FileDialogMemory* memory, QWidget* parent)
+    : QDialog(parent), FileName(memory ? memory->FileName : ownMemory_.FileName) {
   QFont f = QApplication::font();
   if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) f.setFamily(QStringLiteral("Tahoma"));
   setFont(f);
@@ -74,10 +76,6 @@ std::optional<QString> ChooseFontFile(const QString& caption, FileDialogMemory& 
   dlg.ShowModal();
   if (dlg.Cancelled) return std::nullopt;
   return dlg.FileName;
-}
-
-std::optional<QString> FileCommandsHost::ChooseFile(const QString& caption) {
-  return ChooseFontFile(caption, DialogMemory);
 }
 
 }  // namespace doc

@@ -7,47 +7,56 @@
 #include <sys/stat.h>
 
 #include "TestSupport.h"
-#include "document/FileCommands.h"
+#include "dialogs/FileCommandWindows.h"
 #include "document/NftFile.h"
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 using namespace doc;
 using platform::ScopedModalScript;
 
 namespace {
 
-// The main window as the file commands see it, over a real editor.
-class FakeFileHost : public FileCommandsHost {
+// The character list as the file commands see it, over the fixture's design host.
+class FakeGlyphList : public GlyphList {
  public:
-  explicit FakeFileHost(testsupport::EditorFixture& f) : f_(f) {}
+  explicit FakeGlyphList(testsupport::FakeDesignHost& h) : h_(h) {}
+  std::vector<int> refreshed;
+  QString listName = QStringLiteral("Persian");
+
+  std::optional<int> SelectedCode() override { return h_.selected; }
+  int ItemCount() override { return h_.itemCount; }
+  void SelectCode(int code) override { h_.selected = code; }
+  void RefreshCharIcons(int code) override { refreshed.push_back(code); }
+  QString ListName() override { return listName; }
+
+ private:
+  testsupport::FakeDesignHost& h_;
+};
+
+// The main window as the file commands see it, over a real editor: messages go
+// through the real message window (scripted), the file chooser is played here.
+class FakeFileHost : public FileCommandWindows {
+ public:
+  FakeFileHost(testsupport::EditorFixture& f, FakeGlyphList& list)
+      : FileCommandWindows(list, DesignProcedures{[&f] { f.ed.SaveFontData(); },
+                                                  [this, &f] {
+                                                    ++drawFonts;
+                                                    f.ed.DrawFont();
+                                                  },
+                                                  [&f] { f.ed.DrawAll(); }}) {}
   std::deque<std::optional<QString>> chooserAnswers;
   std::vector<QString> chooserCaptions;
   std::vector<QString> captions;  // tlFileName
-  std::vector<int> refreshed;
   std::function<void()> settings = [] {};
-  QString listName = QStringLiteral("Persian");
   int settingsShown = 0;
   int drawFonts = 0;
 
-  void SaveFontData() override { f_.ed.SaveFontData(); }
-  void DrawFont() override {
-    ++drawFonts;
-    f_.ed.DrawFont();
-  }
-  void DrawAll() override { f_.ed.DrawAll(); }
-  void RefreshCharIcons(int code) override { refreshed.push_back(code); }
-  bool SelectFirstListItem() override {
-    if (f_.host.itemCount == 0) return false;
-    f_.host.selected = 0;
-    return true;
-  }
   void ShowFontSettings() override {
     ++settingsShown;
     settings();
   }
   void SetFileNameCaption(const QString& path) override { captions.push_back(path); }
-  QString CharListName() override { return listName; }
   std::optional<QString> ChooseFile(const QString& caption) override {
     chooserCaptions.push_back(caption);
     if (chooserAnswers.empty()) {
@@ -58,9 +67,6 @@ class FakeFileHost : public FileCommandsHost {
     chooserAnswers.pop_front();
     return a;
   }
-
- private:
-  testsupport::EditorFixture& f_;
 };
 
 // One scripted message: checks its text and presses a button.
@@ -75,7 +81,8 @@ platform::Modal::Answer Message(QString* shown, int press) {
 
 struct FileCommandsTest : ::testing::Test {
   testsupport::EditorFixture f;
-  FakeFileHost host{f};
+  FakeGlyphList list{f.host};
+  FakeFileHost host{f, list};
   QTemporaryDir dir;
   ModConst& s = f.s;
 
@@ -211,7 +218,7 @@ TEST_F(FileCommandsTest, OpenLoadsFontAndShowsGlyphZero) {
   EXPECT_EQ(s.DesignData.Get(2, 1), 2);
   EXPECT_FALSE(s.FontModified);
   EXPECT_EQ(s.FontFileName, Path("f.nft"));
-  EXPECT_EQ(host.refreshed.back(), -1);
+  EXPECT_EQ(list.refreshed.back(), -1);
   EXPECT_EQ(host.captions.back(), Path("f.nft"));
 }
 
@@ -328,7 +335,7 @@ TEST_F(FileCommandsTest, NewEmptiesFontWithoutCarryingTheOldGlyph) {
   EXPECT_EQ(s.DesignData.HighY(), 44);  // the grid covers the new maximum
   EXPECT_TRUE(s.FontFileName.isEmpty());
   EXPECT_EQ(host.captions.back(), QString());
-  EXPECT_EQ(host.refreshed.back(), -1);
+  EXPECT_EQ(list.refreshed.back(), -1);
   EXPECT_TRUE(s.FontModified);
   EXPECT_EQ(s.AuthorName, FixedAuthorField("Kept"));
   // The first list item is the glyph being edited, so what is drawn now is kept,

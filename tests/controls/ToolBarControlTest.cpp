@@ -11,7 +11,7 @@
 
 #include <stdexcept>
 
-#include "platform/ToolBarControl.h"
+#include "controls/ToolBarControl.h"
 
 using namespace platform;
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "document/ModConst.h"
+#include "document/Ports.h"
 
 class QLabel;
 class QLineEdit;
@@ -11,21 +12,13 @@ class QPushButton;
 
 namespace doc {
 
-// What the dialog needs of the design window (it cannot include the editor).
-class CharDefaultHost {
- public:
-  virtual ~CharDefaultHost() = default;
-  // Stores the glyph on screen under CurrentChar.
-  virtual void SaveFontData() = 0;
-  // Loads the glyph selected in the character list into the grid and redraws.
-  virtual void DrawFont() = 0;
-};
-
 class frmCharDefault : public QDialog {
   Q_OBJECT
 
  public:
-  frmCharDefault(ModConst& state, CharDefaultHost& host, QWidget* parent = nullptr);
+  // Of the design window the dialog calls SaveFontData (the glyph on screen is
+  // stored) and DrawFont (the selected glyph is loaded into the new grid).
+  frmCharDefault(ModConst& state, DesignProcedures design, QWidget* parent = nullptr);
 
   // Fills the boxes from the header; the constructor calls it.
   void Form_Load();
@@ -47,10 +40,10 @@ class frmCharDefault : public QDialog {
 
  private:
   ModConst& S;
-  CharDefaultHost& Host;
+  DesignProcedures Design;
 };
 
 // Shows a fresh frmCharDefault modally; true when "Ok" stored the settings.
-bool ShowFontSettings(ModConst& state, CharDefaultHost& host, QWidget* parent = nullptr);
+bool ShowFontSettings(ModConst& state, const DesignProcedures& design, QWidget* parent = nullptr);
 
 }  // namespace doc

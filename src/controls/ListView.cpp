@@ -1,4 +1,4 @@
-#include "platform/ListView.h"
+#include "controls/ListView.h"
 
 #include <QHeaderView>
 #include <QIcon>

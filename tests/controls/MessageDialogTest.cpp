@@ -2,8 +2,8 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-#include "platform/MessageDialog.h"
-#include "platform/Modal.h"
+#include "controls/MessageDialog.h"
+#include "controls/Modal.h"
 
 using platform::MessageDialog;
 using platform::Modal;

@@ -10,9 +10,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "platform/Button.h"
-#include "platform/FileChooser.h"
-#include "platform/ScrollBar.h"
+#include "controls/Button.h"
+#include "controls/FileChooser.h"
+#include "controls/ScrollBar.h"
 
 using namespace platform;
 

@@ -1,0 +1,21 @@
+#pragma once
+// The file commands' host as the windows answer it: messages through ShowMessage and
+// the file choice through frmDialog, which keeps its FileName from one showing to the
+// next. The owner adds the settings dialog and the file-name caption.
+#include "dialogs/FileDialog.h"
+#include "document/FileCommands.h"
+
+namespace doc {
+
+class FileCommandWindows : public FileCommandsHost {
+ public:
+  using FileCommandsHost::FileCommandsHost;
+
+  int16_t Message(const QString& prompt, const QString& title, int32_t style, const QString& arg1) override;
+  std::optional<QString> ChooseFile(const QString& caption) override;
+
+ protected:
+  FileDialogMemory DialogMemory;
+};
+
+}  // namespace doc

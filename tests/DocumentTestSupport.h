@@ -1,0 +1,58 @@
+#pragma once
+// Shared helpers for the tests of the document layer and every layer above it
+// (nothing here needs a window or the editor).
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace testsupport {
+
+// Folder of the source tree, for fixtures under tests/ and data/.
+inline QString SourceDir() { return QStringLiteral(QN_SOURCE_DIR); }
+
+// A CharRecord of w x h cells whose cell (x, y) is cell(x, y), built by hand so that
+// tests do not lean on the encoder they may be checking.
+inline std::string MakeRecord(int w, int h, const std::function<uint8_t(int, int)>& cell) {
+  std::string r{static_cast<char>(w / 255), static_cast<char>(w % 255), static_cast<char>(h / 255),
+                static_cast<char>(h % 255)};
+  r.reserve(4 + static_cast<size_t>(w) * static_cast<size_t>(h));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) r.push_back(static_cast<char>(cell(x, y)));
+  return r;
+}
+
+// The whole content of a small test file ("" when it cannot be read), and a file
+// made with exactly these bytes.
+inline QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Runs check as an ordinary user and tells whether it held. Root may write any
+// file, so as root it runs in a child process that gives up root first (user and
+// group 65534); files it must reach need permissions for others.
+inline bool AsOrdinaryUser(const std::function<bool()>& check) {
+  if (::geteuid() != 0) return check();
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    ::alarm(60);  // a stuck child must not hold the test
+    const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace testsupport
