@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/DialogParts.h"
 #include "dialogs/ShowMessage.h"
 #include "document/FontSizes.h"
 #include "controls/Modal.h"
@@ -69,23 +70,15 @@ frmCharDefault::frmCharDefault(ModConst& state, DesignProcedures design, QWidget
   addRow("Author Email:", txtAuthorEmail, false, nullptr);
   grid->setColumnStretch(2, 1);
 
-  bntOk = new QPushButton(QStringLiteral("Ok"), this);
-  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  bntOk->setDefault(true);
-  bntOk->setMinimumWidth(88);
-  btnCancel->setMinimumWidth(88);
-  connect(bntOk, &QPushButton::clicked, this, [this] { bntOk_Click(); });
-  connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(bntOk);
-  buttons->addWidget(btnCancel);
-
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(14, 14, 14, 12);
   outer->setSpacing(14);
   outer->addLayout(grid);
-  outer->addLayout(buttons);
+  const platform::DialogButtons buttons = platform::AddDialogButtons(*outer, this, QStringLiteral("Ok"));
+  bntOk = buttons.ok;
+  btnCancel = buttons.cancel;
+  connect(bntOk, &QPushButton::clicked, this, [this] { bntOk_Click(); });
+  connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
 
   QWidget* order[] = {txtMaxWidth,   txtMaxHeight,         txtWidth,     txtHeight,      txtAuthorName,
                       txtAuthorCompanyName, txtAuthorUrl, txtAuthorEmail, bntOk,          btnCancel};

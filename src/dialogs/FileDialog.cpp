@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/DialogParts.h"
 #include "controls/Modal.h"
 
 namespace doc {
@@ -23,16 +24,9 @@ frmDialog::frmDialog(FileDialogMemory* memory, QWidget* parent)
   auto* outer = new QVBoxLayout(this);
   FileChooser1 = new platform::FileChooser(this);
   outer->addWidget(FileChooser1, 1);
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  bntOk = new QPushButton(QStringLiteral("Ok"), this);
-  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  bntOk->setMinimumWidth(88);
-  btnCancel->setMinimumWidth(88);
-  bntOk->setDefault(true);
-  row->addWidget(bntOk);
-  row->addWidget(btnCancel);
-  outer->addLayout(row);
+  const platform::DialogButtons buttons = platform::AddDialogButtons(*outer, this, QStringLiteral("Ok"));
+  bntOk = buttons.ok;
+  btnCancel = buttons.cancel;
   resize(640, 420);
 
   connect(FileChooser1, &platform::FileChooser::Change, this, &frmDialog::FileChooser1_Change);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <variant>
 
+#include "controls/DialogParts.h"
 #include "document/CharRecord.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/ShowMessage.h"
@@ -44,16 +45,9 @@ PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecor
   lblDescribe->setMinimumHeight(64);
   lblDescribe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   outer->addWidget(lblDescribe);
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  bntOk = new QPushButton(QStringLiteral("Next"), this);
-  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  bntOk->setMinimumWidth(88);
-  btnCancel->setMinimumWidth(88);
-  bntOk->setDefault(true);
-  row->addWidget(bntOk);
-  row->addWidget(btnCancel);
-  outer->addLayout(row);
+  const platform::DialogButtons buttons = platform::AddDialogButtons(*outer, this, QStringLiteral("Next"));
+  bntOk = buttons.ok;
+  btnCancel = buttons.cancel;
   resize(420, 320);
 
   // Selecting by keyboard describes the plug-in just as a click does.

@@ -9,8 +9,10 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "controls/DialogParts.h"
 #include "controls/Button.h"
 #include "controls/Modal.h"
+#include "platform/FontFamilies.h"
 #include "platform/Numbers.h"
 
 namespace preview {
@@ -31,9 +33,7 @@ double FontPreviewSize(const QString& sizeText) {
 frmFontPreview::frmFontPreview(const QStringList& fontNames, QWidget* parent)
     : QDialog(parent), fontNames_(fontNames) {
   setWindowTitle(QStringLiteral("Font Preview"));
-  QFont f(QStringLiteral("Tahoma"));
-  f.setPixelSize(11);
-  setFont(f);
+  setFont(platform::WindowFont());
   resize(720, 420);
 
   lstFont = new QListWidget(this);
@@ -100,7 +100,7 @@ void frmFontPreview::Form_Load() {
     return -1;
   };
   int row = find(QStringLiteral("Tahoma"));
-  if (row < 0) row = find(QFontInfo(QFont(QStringLiteral("Tahoma"))).family());
+  if (row < 0) row = find(platform::DrawnFamily(QStringLiteral("Tahoma")));
   if (row < 0 && lstFont->count() > 0) row = 0;
   lstFont->setCurrentRow(row);
   cmbStyle->setCurrentIndex(0);

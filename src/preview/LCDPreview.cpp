@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "controls/DialogParts.h"
 #include "controls/Button.h"
 #include "controls/Modal.h"
 #include "platform/Numbers.h"
@@ -15,9 +16,7 @@ namespace preview {
 frmLCDTest::frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
     : QDialog(parent), S(state), Tables(tables) {
   setWindowTitle(QStringLiteral("LCD Test"));
-  QFont f(QStringLiteral("Tahoma"));
-  f.setPixelSize(11);
-  setFont(f);
+  setFont(platform::WindowFont());
   setFixedSize(LCDPictureWidth, LCDPictureHeight);
   background_ = LCDBackground();
   picture_ = background_;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/DialogParts.h"
 #include "controls/Button.h"
 #include "controls/Modal.h"
 #include "platform/Numbers.h"
@@ -56,9 +57,7 @@ void LEDSurface::paintEvent(QPaintEvent*) {
 frmLEDTest::frmLEDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
     : QDialog(parent), S(state), Tables(tables) {
   setWindowTitle(QStringLiteral("Preview"));
-  QFont f(QStringLiteral("Tahoma"));
-  f.setPixelSize(11);
-  setFont(f);
+  setFont(platform::WindowFont());
 
   picTool = new QWidget(this);
   auto* rows = new QVBoxLayout(picTool);

@@ -17,7 +17,7 @@
 #include "preview/LEDPreview.h"
 #include "shell/CharListEditor.h"
 #include "shell/CharListPanel.h"
-#include "shell/FontFamilies.h"
+#include "platform/FontFamilies.h"
 #include "shell/MainLayout.h"
 #include "shell/Selection.h"
 #include "shell/SplashWindow.h"
@@ -48,7 +48,7 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
     resize(sc->availableSize().boundedTo(QSize(1280, 900)) * 0.95);
   else
     resize(1100, 760);
-  InstalledFonts = [] { return UserFontFamilies(QFontDatabase::families()); };
+  InstalledFonts = [] { return platform::UserFontFamilies(QFontDatabase::families()); };
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
   ToolBar.Build(*this, MainLayout());
@@ -104,7 +104,7 @@ void frmMain::InitMainWindow() {
   }
   // Without Tahoma, the family drawn in its place, so that the box names the font imports use.
   if (font.ListIndex() < 0) {
-    const QString substitute = DrawnFamily(QStringLiteral("Tahoma"));
+    const QString substitute = platform::DrawnFamily(QStringLiteral("Tahoma"));
     for (int i = 0; i < families.size(); ++i)
       if (families[i].compare(substitute, Qt::CaseInsensitive) == 0) {
         font.SetListIndex(i);

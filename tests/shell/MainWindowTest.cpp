@@ -11,7 +11,7 @@
 #include "controls/Modal.h"
 #include "document/CharRecord.h"
 #include "shell/CharListPanel.h"
-#include "shell/FontFamilies.h"
+#include "platform/FontFamilies.h"
 #include "shell/MainWindow.h"
 
 namespace {
@@ -50,7 +50,7 @@ TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
 // Without Tahoma the box holds the family drawn in its place, so imports draw in
 // the font the box names; a list without that family leaves the box unchosen.
 TEST(MainWindowStartUp, WithoutTahomaTheFamilyDrawnInItsPlaceIsChosen) {
-  const QString substitute = shell::DrawnFamily("Tahoma");
+  const QString substitute = platform::DrawnFamily("Tahoma");
   if (substitute.compare("Tahoma", Qt::CaseInsensitive) == 0) GTEST_SKIP() << "Tahoma is installed";
   MainWindowFixture f(kTwoLists, {"Arial", substitute, "Times"});
   EXPECT_EQ(f.Tool("tlFont").ListIndex(), 1);

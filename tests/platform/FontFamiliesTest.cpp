@@ -4,14 +4,14 @@
 #include <QFontDatabase>
 #include <QSet>
 
-#include "shell/FontFamilies.h"
+#include "platform/FontFamilies.h"
 
 namespace {
 
 TEST(FontFamilies, FoundryTagIsCutOnlyFromTheEnd) {
   const std::pair<const char*, const char*> cases[] = {
       {"C059 [UKWN]", "C059"}, {"DejaVu Sans", "DejaVu Sans"}, {"A [b] c", "A [b] c"}, {"[urw]", "[urw]"}};
-  for (const auto& [in, out] : cases) EXPECT_EQ(shell::WithoutFoundry(in), out) << in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(platform::WithoutFoundry(in), out) << in;
 }
 
 // A second foundry of an installed family makes the font database list it twice,
@@ -27,7 +27,7 @@ TEST(FontFamilies, EachFamilyOnceByTheNameItIsDrawnWith) {
   const int id = QFontDatabase::addApplicationFontFromData(data);
   ASSERT_GE(id, 0);
   const QStringList database = QFontDatabase::families();
-  const QStringList listed = shell::UserFontFamilies(database);
+  const QStringList listed = platform::UserFontFamilies(database);
   QFontDatabase::removeApplicationFont(id);
 
   EXPECT_TRUE(database.contains("DejaVu Sans Mono [QNTS]")) << database.join(", ").toStdString();
@@ -35,7 +35,7 @@ TEST(FontFamilies, EachFamilyOnceByTheNameItIsDrawnWith) {
   EXPECT_EQ(QSet<QString>(listed.begin(), listed.end()).size(), listed.size());
   for (const QString& name : listed) {
     EXPECT_FALSE(name.contains('[')) << name.toStdString();
-    EXPECT_EQ(name, shell::DrawnFamily(name)) << name.toStdString();
+    EXPECT_EQ(name, platform::DrawnFamily(name)) << name.toStdString();
   }
   EXPECT_TRUE(listed.contains("DejaVu Sans"));
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace platform {
 
 // A family name without the foundry tag the font database adds when several
 // foundries make it ("C059 [UKWN]" gives "C059").
@@ -17,4 +17,4 @@ QString DrawnFamily(const QString& name);
 // so that the name listed is the name the import draws with.
 QStringList UserFontFamilies(const QStringList& databaseFamilies);
 
-}  // namespace shell
+}  // namespace platform

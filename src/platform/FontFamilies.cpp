@@ -1,11 +1,11 @@
-#include "shell/FontFamilies.h"
+#include "platform/FontFamilies.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QSet>
 
-namespace shell {
+namespace platform {
 
 QString WithoutFoundry(const QString& family) {
   const qsizetype open = family.lastIndexOf(QLatin1String(" ["));
@@ -29,4 +29,4 @@ QStringList UserFontFamilies(const QStringList& databaseFamilies) {
   return out;
 }
 
-}  // namespace shell
+}  // namespace platform
