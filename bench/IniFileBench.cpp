@@ -29,7 +29,8 @@ void BM_ChooseList(benchmark::State& state) {
   int parses = 0;
   for (auto _ : state) {
     platform::IniFile ini;
-    for (int c = 0; c < kKeys; ++c) benchmark::DoNotOptimize(ini.ReadValue("List 137", "Chars" + QString::number(c), "", path));
+    for (int c = 0; c < kKeys; ++c)
+      benchmark::DoNotOptimize(ini.ReadValue("List 137", "Chars" + QString::number(c), "", path));
     parses = ini.ParseCount();
   }
   state.counters["parses"] = parses;

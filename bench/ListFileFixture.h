@@ -17,7 +17,8 @@ struct BigList {
     for (int l = 1; l <= kLists; ++l) text += "Item" + QByteArray::number(l) + "=List " + QByteArray::number(l) + "\n";
     for (int l = 1; l <= kLists; ++l) {
       text += "\n[List " + QByteArray::number(l) + "]\n";
-      for (int c = 0; c < kKeys; ++c) text += "Chars" + QByteArray::number(c) + "=\xD9\xBE" + QByteArray::number(c) + "\n";
+      for (int c = 0; c < kKeys; ++c)
+        text += "Chars" + QByteArray::number(c) + "=\xD9\xBE" + QByteArray::number(c) + "\n";
     }
     QFile f(path);
     if (f.open(QIODevice::WriteOnly)) f.write(text);

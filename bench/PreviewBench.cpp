@@ -14,8 +14,9 @@ namespace {
 // A Persian text of n characters: words of joining and non-joining letters, marks,
 // lam-alef, digits and spaces.
 QString PersianText(int n) {
-  const std::u16string words[] = {u"\u0633\u0644\u0627\u0645", u"\u0628\u064E\u0647", u"\u06A9\u062A\u0627\u0628",
-                                  u"\u0631\u0648\u0632", u"\u06F1\u06F2 123", u"\u067E\u0646\u062C\u0631\u0647"};
+  const std::u16string words[] = {u"\u0633\u0644\u0627\u0645", u"\u0628\u064E\u0647",
+                                  u"\u06A9\u062A\u0627\u0628", u"\u0631\u0648\u0632",
+                                  u"\u06F1\u06F2 123",         u"\u067E\u0646\u062C\u0631\u0647"};
   QString s;
   for (int i = 0; s.size() < n; ++i) {
     s += QString::fromStdU16String(words[i % 6]);

@@ -47,9 +47,8 @@ void BM_RefreshAllThumbnails(benchmark::State& state) {
   panel.ReadListNames();
   for (auto _ : state) panel.RefreshCharIcons(-1);
   state.SetItemsProcessed(state.iterations() * doc::GlyphCount);
-  state.counters["per_thumbnail"] =
-      benchmark::Counter(static_cast<double>(state.iterations() * doc::GlyphCount),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_thumbnail"] = benchmark::Counter(static_cast<double>(state.iterations() * doc::GlyphCount),
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_RefreshAllThumbnails)->Unit(benchmark::kMillisecond);
 

@@ -27,7 +27,7 @@ class FakeDesignHost : public doc::GlyphList, public editor::ToolState, public e
   QMap<QString, QString> texts;
   QMap<QString, bool> checked;
   QMap<QString, bool> enabled;
-  std::vector<int> refreshed;   // RefreshCharIcons calls
+  std::vector<int> refreshed;  // RefreshCharIcons calls
   int gridRedraws = 0;
   int previewRedraws = 0;
   std::vector<int> selections;  // SelectCode calls
@@ -63,9 +63,7 @@ struct EditorFixture {
     doc::InitDefaults(s);
     s.Zoom = 100;
   }
-  int UndoSlotsInUse() const {
-    return ed.History.InUse();
-  }
+  int UndoSlotsInUse() const { return ed.History.InUse(); }
 };
 
 }  // namespace testsupport

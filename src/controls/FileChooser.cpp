@@ -28,17 +28,14 @@ class FileChooser::Dialog : public QFileDialog {
  protected:
   void keyPressEvent(QKeyEvent* e) override {
     switch (e->key()) {
-      case Qt::Key_Escape:
-        e->ignore();
-        return;
+      case Qt::Key_Escape: e->ignore(); return;
       case Qt::Key_Return:
       case Qt::Key_Enter:
         // A list has already acted on Enter through its activation.
         if (!qobject_cast<QAbstractItemView*>(QApplication::focusWidget())) accept();
         e->accept();
         return;
-      default:
-        QFileDialog::keyPressEvent(e);
+      default: QFileDialog::keyPressEvent(e);
     }
   }
 

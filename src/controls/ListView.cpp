@@ -60,9 +60,7 @@ ListItem ListItemCollection::Add(const QString& key, const QString& text, const 
   return {&view_, item};
 }
 
-ListItem ListItemCollection::Item(const QString& key) const {
-  return {&view_, byKey_.value(key, nullptr)};
-}
+ListItem ListItemCollection::Item(const QString& key) const { return {&view_, byKey_.value(key, nullptr)}; }
 
 ListItem ListItemCollection::Item(int index) const {
   if (index < 1 || index > Count()) return {};

@@ -133,9 +133,7 @@ int MessageDialog::ShowDialog(QString& arg) {
 
 QString MessageDialog::ShownText() const { return text_->text(); }
 
-bool MessageDialog::ButtonShown(int number) const {
-  return number >= 1 && number <= 3 && !button(number)->isHidden();
-}
+bool MessageDialog::ButtonShown(int number) const { return number >= 1 && number <= 3 && !button(number)->isHidden(); }
 
 QString MessageDialog::ShownCaption(int number) const {
   return ButtonShown(number) ? button(number)->text() : QString();

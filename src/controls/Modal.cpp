@@ -25,8 +25,7 @@ int Modal::Exec(QDialog& dialog) {
   return a(dialog);
 }
 
-std::optional<QString> Modal::InputBox(const QString& prompt, const QString& title,
-                                       const QString& defaultText) {
+std::optional<QString> Modal::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
   QInputDialog box;
   box.setWindowTitle(title);
   box.setLabelText(prompt);

@@ -30,8 +30,7 @@ namespace {
 [[noreturn]] void MissingKey(const char* what, const QString& key, const QString& where) {
   throw std::out_of_range(
       QStringLiteral("ToolBarControl: no %1 keyed \"%2\"%3")
-          .arg(QLatin1String(what), key,
-               where.isEmpty() ? QString() : QStringLiteral(" in band \"%1\"").arg(where))
+          .arg(QLatin1String(what), key, where.isEmpty() ? QString() : QStringLiteral(" in band \"%1\"").arg(where))
           .toStdString());
 }
 
@@ -194,8 +193,7 @@ int BarTool::ListIndex() const {
 
 void BarTool::SetListIndex(int index) {
   QComboBox* combo = ComboOrThrow("ListIndex");
-  if (index < -1 || index >= combo->count())
-    BadListIndex(index, key_);
+  if (index < -1 || index >= combo->count()) BadListIndex(index, key_);
   writing_ = true;
   combo->setCurrentIndex(index);
   if (combo->isEditable()) combo->setEditText(combo->itemText(index));
@@ -207,8 +205,7 @@ int BarTool::ListCount() const { return combo_ ? combo_->count() : 0; }
 
 QString BarTool::List(int index) const {
   QComboBox* combo = ComboOrThrow("List");
-  if (index < 0 || index >= combo->count())
-    BadListIndex(index, key_);
+  if (index < 0 || index >= combo->count()) BadListIndex(index, key_);
   return combo->itemText(index);
 }
 
@@ -250,12 +247,8 @@ void ToolBarControl::Build(QMainWindow& window, const ToolBarLayout& layout) {
         band->dock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
         window.addDockWidget(Qt::LeftDockWidgetArea, band->dock_);
         break;
-      case BandKind::MenuBar:
-        window.menuBar()->setObjectName(bl.key);
-        break;
-      case BandKind::StatusBar:
-        window.statusBar()->setObjectName(bl.key);
-        break;
+      case BandKind::MenuBar: window.menuBar()->setObjectName(bl.key); break;
+      case BandKind::StatusBar: window.statusBar()->setObjectName(bl.key); break;
     }
     bands_.bands_.push_back(band.get());
     bands_.byKey_.insert(bl.key, band.get());
@@ -270,10 +263,8 @@ void ToolBarControl::Build(QMainWindow& window, const ToolBarLayout& layout) {
       BarTool* tool = nullptr;
       if (tl.kind != ToolKind::Separator && tools_.Exists(tl.key)) {
         tool = &tools_.Item(tl.key);
-        if (tool->kind_ != tl.kind)
-          LayoutError(QStringLiteral("tool \"%1\" has two kinds").arg(tl.key));
-        if (!HasAction(tl.kind))
-          LayoutError(QStringLiteral("tool \"%1\" can stand in one band only").arg(tl.key));
+        if (tool->kind_ != tl.kind) LayoutError(QStringLiteral("tool \"%1\" has two kinds").arg(tl.key));
+        if (!HasAction(tl.kind)) LayoutError(QStringLiteral("tool \"%1\" can stand in one band only").arg(tl.key));
       } else {
         tool = MakeTool(tl, bl.kind, bl.key);
         tools_.Add(tool);
@@ -331,8 +322,10 @@ BarTool* ToolBarControl::MakeTool(const ToolLayout& tl, BandKind where, const QS
   if (HasAction(tl.kind)) {
     tool->action_ = new QAction(this);
     tool->action_->setObjectName(tl.key);
-    if (!tl.icon.isNull()) tool->action_->setIcon(tl.icon);
-    else if (tl.iconColor.isValid()) tool->action_->setIcon(SwatchIcon(tl.iconColor));
+    if (!tl.icon.isNull())
+      tool->action_->setIcon(tl.icon);
+    else if (tl.iconColor.isValid())
+      tool->action_->setIcon(SwatchIcon(tl.iconColor));
     if (tl.kind == ToolKind::SubBandOpener) {
       if (!bands_.Exists(tl.subBand) || bands_.Item(tl.subBand).kind_ != BandKind::Popup)
         LayoutError(QStringLiteral("\"%1\" opens \"%2\", which is no popup band").arg(tl.key, tl.subBand));
@@ -419,12 +412,16 @@ void ToolBarControl::MakeBox(BarTool& tool, const ToolLayout& tl) {
 void ToolBarControl::Place(BarBand& band, BarTool& tool, const ToolLayout& tl) {
   switch (band.kind_) {
     case BandKind::MenuBar:
-      if (tool.kind_ == ToolKind::Separator) window_->menuBar()->addSeparator();
-      else window_->menuBar()->addAction(tool.action_);
+      if (tool.kind_ == ToolKind::Separator)
+        window_->menuBar()->addSeparator();
+      else
+        window_->menuBar()->addAction(tool.action_);
       break;
     case BandKind::Popup:
-      if (tool.kind_ == ToolKind::Separator) band.menu_->addSeparator();
-      else band.menu_->addAction(tool.action_);
+      if (tool.kind_ == ToolKind::Separator)
+        band.menu_->addSeparator();
+      else
+        band.menu_->addAction(tool.action_);
       break;
     case BandKind::ToolBar:
       if (tool.kind_ == ToolKind::Separator) {

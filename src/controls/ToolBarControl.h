@@ -48,14 +48,14 @@ struct ToolLayout {
   QString key{};
   QString caption{};
   ToolKind kind = ToolKind::Command;
-  QString subBand{};     // SubBandOpener: key of the popup band it opens
-  QString text{};        // combos and edit boxes: the stored text
-  QStringList list{};    // combos: the stored entries
-  QString shownText{};   // shown in place of an empty caption; Caption() stays empty
+  QString subBand{};    // SubBandOpener: key of the popup band it opens
+  QString text{};       // combos and edit boxes: the stored text
+  QStringList list{};   // combos: the stored entries
+  QString shownText{};  // shown in place of an empty caption; Caption() stays empty
   QIcon icon{};
-  QColor iconColor{};    // without an icon: a swatch of this colour
+  QColor iconColor{};  // without an icon: a swatch of this colour
   bool checked = false;
-  int boxChars = 0;    // combos and edit boxes: width in characters, 0 = the style's
+  int boxChars = 0;      // combos and edit boxes: width in characters, 0 = the style's
   bool stretch = false;  // status panel: takes the free width of the status bar
   StatusClock clock = StatusClock::None;
 };
@@ -144,8 +144,8 @@ class BarTool {
   QPointer<QWidget> box_;   // label and box together in the toolbar
   QPointer<QDockWidget> dock_;
   QPointer<QWidget> control_;
-  QString committed_;       // the value last written by the program or reported
-  bool writing_ = false;    // a program write is under way: raise nothing
+  QString committed_;     // the value last written by the program or reported
+  bool writing_ = false;  // a program write is under way: raise nothing
 };
 
 class BarBand {

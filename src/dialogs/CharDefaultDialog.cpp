@@ -80,8 +80,8 @@ frmCharDefault::frmCharDefault(ModConst& state, DesignProcedures design, QWidget
   connect(bntOk, &QPushButton::clicked, this, [this] { bntOk_Click(); });
   connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
 
-  QWidget* order[] = {txtMaxWidth,   txtMaxHeight,         txtWidth,     txtHeight,      txtAuthorName,
-                      txtAuthorCompanyName, txtAuthorUrl, txtAuthorEmail, bntOk,          btnCancel};
+  QWidget* order[] = {txtMaxWidth,          txtMaxHeight, txtWidth,       txtHeight, txtAuthorName,
+                      txtAuthorCompanyName, txtAuthorUrl, txtAuthorEmail, bntOk,     btnCancel};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   Form_Load();

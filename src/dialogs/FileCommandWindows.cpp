@@ -4,8 +4,7 @@
 
 namespace doc {
 
-int16_t FileCommandWindows::Message(const QString& prompt, const QString& title, int32_t style,
-                                    const QString& arg1) {
+int16_t FileCommandWindows::Message(const QString& prompt, const QString& title, int32_t style, const QString& arg1) {
   return ShowMessage(prompt, title, style, arg1);
 }
 

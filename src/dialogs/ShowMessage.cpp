@@ -19,10 +19,9 @@ QString TrimBlanks(const QString& s) {
 
 }  // namespace
 
-PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QString& Arg1,
-                               const QString& Arg2, const QString& Arg3, const QString& Arg4,
-                               const QString& Button1Caption, const QString& Button2Caption,
-                               const QString& Button3Caption) {
+PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QString& Arg1, const QString& Arg2,
+                               const QString& Arg3, const QString& Arg4, const QString& Button1Caption,
+                               const QString& Button2Caption, const QString& Button3Caption) {
   PreparedMessage m;
   m.Text = Prompt;
   const QString* args[4] = {&Arg1, &Arg2, &Arg3, &Arg4};
@@ -62,13 +61,12 @@ PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QStri
 }
 
 int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, const QString& Arg1,
-                    const QString& Arg2, const QString& Arg3, const QString& Arg4,
-                    uint32_t BackColor, uint32_t ForeColor, int32_t Setting1, bool Setting5,
-                    int32_t Setting7, int32_t Setting8, const QString& Button1Caption,
-                    const QString& Button2Caption, const QString& Button3Caption,
+                    const QString& Arg2, const QString& Arg3, const QString& Arg4, uint32_t BackColor,
+                    uint32_t ForeColor, int32_t Setting1, bool Setting5, int32_t Setting7, int32_t Setting8,
+                    const QString& Button1Caption, const QString& Button2Caption, const QString& Button3Caption,
                     int32_t Setting11) {
-  const PreparedMessage m = PrepareMessage(Prompt, Style, Arg1, Arg2, Arg3, Arg4, Button1Caption,
-                                           Button2Caption, Button3Caption);
+  const PreparedMessage m =
+      PrepareMessage(Prompt, Style, Arg1, Arg2, Arg3, Arg4, Button1Caption, Button2Caption, Button3Caption);
   // A new window for every message; nothing lives from one call to the next.
   platform::MessageDialog box;
   box.BackColor = BackColor;

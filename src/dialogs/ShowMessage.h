@@ -17,10 +17,9 @@ struct PreparedMessage {
   int DefaultButton = 1;
 };
 
-PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QString& Arg1,
-                               const QString& Arg2, const QString& Arg3, const QString& Arg4,
-                               const QString& Button1Caption, const QString& Button2Caption,
-                               const QString& Button3Caption);
+PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QString& Arg1, const QString& Arg2,
+                               const QString& Arg3, const QString& Arg4, const QString& Button1Caption,
+                               const QString& Button2Caption, const QString& Button3Caption);
 
 // Shows a new message window modally and returns the number (1..3) of the pressed
 // button; the buttons read 3, 2, 1 from left to right.
@@ -28,12 +27,11 @@ PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QStri
 //  Style 1: "Ok" (2), "Cancel" (1)          Style 2: "Cancel" (3), "Retry" (2), "Ignore" (1)
 //  Style 3: "Yes" (3), "No" (2), "Cancel" (1)   Style 4: "Yes" (2), "No" (1)
 //  Style 5: "Retry" (2), "Cancel" (1)
-int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style,
-                    const QString& Arg1 = {}, const QString& Arg2 = {}, const QString& Arg3 = {},
-                    const QString& Arg4 = {}, uint32_t BackColor = 0x80000018,
-                    uint32_t ForeColor = 0x80000017, int32_t Setting1 = 1, bool Setting5 = true,
-                    int32_t Setting7 = 4, int32_t Setting8 = 0, const QString& Button1Caption = {},
-                    const QString& Button2Caption = {}, const QString& Button3Caption = {},
-                    int32_t Setting11 = 255);
+int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, const QString& Arg1 = {},
+                    const QString& Arg2 = {}, const QString& Arg3 = {}, const QString& Arg4 = {},
+                    uint32_t BackColor = 0x80000018, uint32_t ForeColor = 0x80000017, int32_t Setting1 = 1,
+                    bool Setting5 = true, int32_t Setting7 = 4, int32_t Setting8 = 0,
+                    const QString& Button1Caption = {}, const QString& Button2Caption = {},
+                    const QString& Button3Caption = {}, int32_t Setting11 = 255);
 
 }  // namespace doc

@@ -27,7 +27,7 @@ std::optional<Size> ReadSize(const std::string& record);
 std::optional<std::string> Encode(const DesignGrid& grid, int width, int height);
 
 struct Decoded {
-  int width = 0;   // size as applied: the record's size, cut to what the grid holds
+  int width = 0;  // size as applied: the record's size, cut to what the grid holds
   int height = 0;
 };
 

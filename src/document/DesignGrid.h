@@ -19,9 +19,7 @@ class DesignGrid {
   int LowY() const { return -Margin; }
   int HighX() const { return highX_; }
   int HighY() const { return highY_; }
-  bool Contains(int x, int y) const {
-    return x >= -Margin && x <= highX_ && y >= -Margin && y <= highY_;
-  }
+  bool Contains(int x, int y) const { return x >= -Margin && x <= highX_ && y >= -Margin && y <= highY_; }
 
   // Unchecked in release builds; callers test Contains() where input can stray.
   uint8_t Get(int x, int y) const { return cells_[Index(x, y)]; }

@@ -45,9 +45,8 @@ bool SaveProjectAs(ModConst& s, FileCommandsHost& host) {
   const auto path = host.ChooseFile(QStringLiteral("Save File..."));
   if (!path) return false;
   // Another file is replaced only when the user says so; "No" is the default.
-  if (QFileInfo::exists(*path) &&
-      host.Message(QStringLiteral("%1 already exists. Do you want to replace it?"), QStringLiteral("Save File"), 4,
-                   *path) != 2)
+  if (QFileInfo::exists(*path) && host.Message(QStringLiteral("%1 already exists. Do you want to replace it?"),
+                                               QStringLiteral("Save File"), 4, *path) != 2)
     return false;
   return WriteFont(s, host, *path);
 }
@@ -59,18 +58,11 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
   if (!path) return;
   NftFile::ReadResult r = NftFile::Read(*path, s.FontData.size());
   switch (r.status) {
-    case NftFile::ReadStatus::Ok:
-      break;
-    case NftFile::ReadStatus::BadMagic:
-      host.Message(kBadFile, QString(), 0);
-      return;
-    case NftFile::ReadStatus::Damaged:
-      host.Message(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error);
-      return;
+    case NftFile::ReadStatus::Ok: break;
+    case NftFile::ReadStatus::BadMagic: host.Message(kBadFile, QString(), 0); return;
+    case NftFile::ReadStatus::Damaged: host.Message(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error); return;
     case NftFile::ReadStatus::CannotOpen:
-    case NftFile::ReadStatus::TooLarge:
-      host.Message(r.error, QStringLiteral("Open File"), 0);
-      return;
+    case NftFile::ReadStatus::TooLarge: host.Message(r.error, QStringLiteral("Open File"), 0); return;
   }
   NftFile::Apply(std::move(r.content), s);
   s.FontFileName = *path;
@@ -121,8 +113,8 @@ void NewProject(ModConst& s, FileCommandsHost& host) {
 bool ConfirmSaveProject(ModConst& s, FileCommandsHost& host) {
   host.Design.SaveFontData();
   if (!s.FontModified) return true;
-  const int answer = host.Message(QStringLiteral("Project Changed.\r\nDo you want to save?"),
-                                  QStringLiteral("Project Change"), 3);
+  const int answer =
+      host.Message(QStringLiteral("Project Changed.\r\nDo you want to save?"), QStringLiteral("Project Change"), 3);
   switch (answer) {
     case 2:  // "No"
       return true;

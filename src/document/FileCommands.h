@@ -21,8 +21,7 @@ class FileCommandsHost {
   DesignProcedures Design;
 
   // Shows a message as ShowMessage does (Style 0, 3 or 4 here); the pressed button.
-  virtual int16_t Message(const QString& prompt, const QString& title, int32_t style,
-                          const QString& arg1 = {}) = 0;
+  virtual int16_t Message(const QString& prompt, const QString& title, int32_t style, const QString& arg1 = {}) = 0;
   // Shows frmDialog with this caption and an empty file title, refusing "Ok"
   // without a file title; the chosen path, or nullopt when cancelled.
   virtual std::optional<QString> ChooseFile(const QString& caption) = 0;

@@ -37,8 +37,7 @@ uint32_t GetUInt32(const QByteArray& in, qsizetype offset) {
 }
 
 uint16_t GetUInt16(const QByteArray& in, qsizetype offset) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(in[offset]) |
-                               (static_cast<uint8_t>(in[offset + 1]) << 8));
+  return static_cast<uint16_t>(static_cast<uint8_t>(in[offset]) | (static_cast<uint8_t>(in[offset + 1]) << 8));
 }
 
 void AppendUInt16(QByteArray& out, uint16_t v) {
@@ -112,8 +111,7 @@ std::optional<QString> FollowLinks(const QString& path, QString* reason) {
 // unnamed files), and the hidden ".<name>.save-<hex>" files of earlier versions.
 // Files of the user, even with such names, carry no mark and are left alone.
 void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
-  const QRegularExpression marked(
-      QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(fileName)));
+  const QRegularExpression marked(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(fileName)));
   const QRegularExpression earlier(
       QStringLiteral("^\\.%1\\.save-[0-9a-f]{1,8}$").arg(QRegularExpression::escape(fileName)));
   const QDir dir(folder);
@@ -239,9 +237,8 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
   }
   const auto damaged = [](const QString& why) { return Fail(ReadStatus::Damaged, why); };
   if (bytes.size() < RecordsOffset) {
-    return damaged(QStringLiteral("The file ends inside its header (%1 of %2 bytes).")
-                       .arg(bytes.size())
-                       .arg(RecordsOffset));
+    return damaged(
+        QStringLiteral("The file ends inside its header (%1 of %2 bytes).").arg(bytes.size()).arg(RecordsOffset));
   }
   ReadResult r;
   Header& h = r.content.header;

@@ -69,8 +69,8 @@ enum class ReadStatus { Ok, CannotOpen, BadMagic, Damaged, TooLarge };
 
 struct ReadResult {
   ReadStatus status = ReadStatus::Ok;
-  QString error;   // for anything but Ok: what is wrong, for the user
-  Content content; // filled only for Ok
+  QString error;    // for anything but Ok: what is wrong, for the user
+  Content content;  // filled only for Ok
 };
 
 // Checks the whole file (magic, complete header, sizes within the limits, every

@@ -250,7 +250,6 @@ void DesignEditor::DrawGrid() {
   RasterGridLayer(RasterInput(), DesignPicture);
 }
 
-
 void DesignEditor::DrawPixels() { RasterCellLayer(RasterInput(), DesignPicture); }
 
 GridRasterInput DesignEditor::RasterInput() const {
@@ -290,7 +289,6 @@ bool DesignEditor::RenderArea(const QRect& visibleArea) {
   RasterGrid(RasterInput(), DesignPicture);
   return true;
 }
-
 
 void DesignEditor::PaintCell(int column, int row, QRgb color) {
   const QRect changed = PaintCellBox(DesignPicture, PictureOrigin, column, row, CellSize, color);
@@ -339,7 +337,6 @@ void DesignEditor::ReadFromFont() {
   SampleSurface(FontSurface, S.DesignData, CharWidth, last, shift, static_cast<uint8_t>(S.CurrentColor));
   DrawAll();
 }
-
 
 // The drawing tools on picDesign: point, line, border, rectangle and replace colour.
 
@@ -393,8 +390,7 @@ void DesignEditor::picDesign_MouseDown(int button, int /*shift*/, float x, float
       DrawAll();
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -430,8 +426,7 @@ void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float
         DrawRect.Height = std::fabs(y - DrawRect.AnchorY);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -455,8 +450,7 @@ void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, flo
       const bool shown = DrawRect.Visible;
       DrawRect.Visible = false;
       const RubberRect& r = DrawRect;
-      if (!shown || !(BeyondOneCell(r.AnchorX, r.EndX, CellSize) || BeyondOneCell(r.AnchorY, r.EndY, CellSize)))
-        break;
+      if (!shown || !(BeyondOneCell(r.AnchorX, r.EndX, CellSize) || BeyondOneCell(r.AnchorY, r.EndY, CellSize))) break;
       if (button != ButtonLeft && button != ButtonRight) break;
       const int64_t ax = CellOf(r.AnchorX, CellSize), ex = CellOf(r.EndX, CellSize);
       const int64_t ay = CellOf(r.AnchorY, CellSize), ey = CellOf(r.EndY, CellSize);
@@ -468,8 +462,7 @@ void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, flo
           if (!edgesOnly || cx == x1 || cx == x2 || cy == y1 || cy == y2) WriteCell(cx, cy, button);
       break;
     }
-    default:
-      break;
+    default: break;
   }
   DrawPreview();
 }

@@ -70,8 +70,7 @@ void DesignPicture::mouseMoveEvent(QMouseEvent* e) {
   const int held = ButtonBits(e->buttons());
   if (held == 0) return;
   const QPointF pos = e->position();
-  ed_.picDesign_MouseMove(held, ShiftBits(e->modifiers()), static_cast<float>(pos.x()),
-                          static_cast<float>(pos.y()));
+  ed_.picDesign_MouseMove(held, ShiftBits(e->modifiers()), static_cast<float>(pos.x()), static_cast<float>(pos.y()));
   if (ed_.DrawLine.Visible || ed_.DrawRect.Visible) update();
 }
 
@@ -125,9 +124,7 @@ frmDesign::frmDesign(DesignEditor& ed, QWidget* parent) : QMdiSubWindow(parent),
   picDesign->installEventFilter(this);
 }
 
-void frmDesign::Form_Load() {
-  ed_.FormLoad();
-}
+void frmDesign::Form_Load() { ed_.FormLoad(); }
 
 void frmDesign::Form_QueryUnload(int& cancel, int unloadMode) {
   // The editor stays open for the whole run: only the main window's close ends it.
@@ -137,14 +134,17 @@ void frmDesign::Form_QueryUnload(int& cancel, int unloadMode) {
 void frmDesign::closeEvent(QCloseEvent* e) {
   int cancel = 0;
   Form_QueryUnload(cancel, 0);
-  if (cancel) e->ignore();
-  else QMdiSubWindow::closeEvent(e);
+  if (cancel)
+    e->ignore();
+  else
+    QMdiSubWindow::closeEvent(e);
 }
 
 void frmDesign::changeEvent(QEvent* e) {
   QMdiSubWindow::changeEvent(e);
   if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMaximized) && mdiArea())
-    QMetaObject::invokeMethod(this, [this] { showMaximized(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { showMaximized(); }, Qt::QueuedConnection);
 }
 
 bool frmDesign::eventFilter(QObject* watched, QEvent* event) {
@@ -159,9 +159,12 @@ bool frmDesign::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::Resize) {
-    if (watched == body_) Form_Resize();
-    else if (watched == picWindow) picWindow_Resize();
-    else if (watched == picWindow1) picWindow1_Resize();
+    if (watched == body_)
+      Form_Resize();
+    else if (watched == picWindow)
+      picWindow_Resize();
+    else if (watched == picWindow1)
+      picWindow1_Resize();
   }
   return QMdiSubWindow::eventFilter(watched, event);
 }

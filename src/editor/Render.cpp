@@ -62,7 +62,7 @@ struct CellPixels {
 // planes interleave into 16 RGB32 pixels. Returns how many cells it mapped; a step
 // holding a value above 15 (damaged input) goes through the full table.
 __attribute__((target("ssse3"))) int64_t MapCellsSsse3(const uint8_t* cells, int64_t n, const CellPixels& px,
-                                                        uint32_t* out) {
+                                                       uint32_t* out) {
   const auto plane = [&](size_t b) { return _mm_load_si128(reinterpret_cast<const __m128i*>(px.planes[b].data())); };
   const __m128i pb = plane(0), pg = plane(1), pr = plane(2), pa = plane(3);
   const __m128i fifteen = _mm_set1_epi8(15);
@@ -166,8 +166,7 @@ int32_t CellSizeForZoom(int32_t zoom) {
   return raw < 1 ? 1 : static_cast<int32_t>(raw);
 }
 
-ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t screenWidth,
-                        int32_t screenHeight) {
+ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t screenWidth, int32_t screenHeight) {
   const int64_t sw = std::max(screenWidth, 0), sh = std::max(screenHeight, 0);
   const auto fits = [&](int64_t cs) { return width * cs <= sw && height * cs <= sh; };
   const int32_t first = CellSizeForZoom(zoom);
@@ -223,7 +222,9 @@ void RasterGridLayer(const GridRasterInput& in, QImage& picture) {
     guideY[k] = in.guides[1][k] != 0 ? int64_t{in.guides[1][k]} * cs : -1;
     guidePixel[k] = Opaque(in.guideColors[k]);
   }
-  const auto inGlyphBox = [&](int64_t y) { return y >= std::min<int64_t>(0, glyphBottom) && y <= std::max<int64_t>(0, glyphBottom); };
+  const auto inGlyphBox = [&](int64_t y) {
+    return y >= std::min<int64_t>(0, glyphBottom) && y <= std::max<int64_t>(0, glyphBottom);
+  };
 
   // One picture row in drawing order: paper, the glyph's box (both corners included),
   // grid lines, guides k = 0..5 (vertical, then horizontal), the border last. Without
@@ -271,7 +272,8 @@ void RasterGridLayer(const GridRasterInput& in, QImage& picture) {
       composeRow(model.data(), y, false);
     }
     // One-pixel cells cover their part of the row completely, so it is left to them.
-    const int64_t skip = cellsCoverRows && y <= lastCellRow ? std::clamp<int64_t>(lastCellColumn + 1 - left, 0, width) : 0;
+    const int64_t skip =
+        cellsCoverRows && y <= lastCellRow ? std::clamp<int64_t>(lastCellColumn + 1 - left, 0, width) : 0;
     std::memcpy(line + skip, model.data() + skip, static_cast<size_t>(width - skip) * sizeof(uint32_t));
   }
 }

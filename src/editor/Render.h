@@ -32,8 +32,7 @@ struct ZoomFit {
 // size is below 1 (cell size 1 then). Computed in closed form, so a zoom of two billion
 // costs no more than one of 100; the zoom never wraps below the 32-bit minimum. A
 // negative screen extent counts as 0.
-ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t screenWidth,
-                        int32_t screenHeight);
+ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t screenWidth, int32_t screenHeight);
 
 // Display colour of cell values 16..255, which only damaged input holds and which have no
 // palette entry: a fixed colour that the palette lacks, so that such cells stand out.

@@ -10,8 +10,6 @@ int64_t CellOf(float v, int32_t cellSize) {
   return static_cast<int64_t>(std::clamp(c, static_cast<double>(-CellLimit), static_cast<double>(CellLimit)));
 }
 
-bool BeyondOneCell(double d1, double d2, int32_t cellSize) {
-  return std::fabs(d2 - d1) >= std::max(1, cellSize);
-}
+bool BeyondOneCell(double d1, double d2, int32_t cellSize) { return std::fabs(d2 - d1) >= std::max(1, cellSize); }
 
 }  // namespace editor

@@ -280,8 +280,7 @@ QString IniFile::ReadValue(const QString& section, const QString& key, const QSt
   return v;
 }
 
-void IniFile::WriteValue(const QString& section, const QString& key, const QString& value,
-                         const QString& path) {
+void IniFile::WriteValue(const QString& section, const QString& key, const QString& value, const QString& path) {
   WriteValues(section, {{key, value}}, path);
 }
 

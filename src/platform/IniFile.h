@@ -19,19 +19,16 @@ class IniFile {
   // The stored value of the key, or defaultValue when the file, the section or
   // the key does not exist. Section and key names are matched without regard to
   // letter case; surrounding blanks of names are ignored.
-  QString ReadValue(const QString& section, const QString& key, const QString& defaultValue,
-                    const QString& path);
+  QString ReadValue(const QString& section, const QString& key, const QString& defaultValue, const QString& path);
   // Creates or replaces the key (creating the file and the section when needed).
   // Writing "" removes the key, so that it reads as absent. Comments and lines
   // that are not keys are kept. The file is replaced atomically, written as UTF-8
   // (with a byte-order mark when the file had one) with the file's line ends.
   // Line breaks cannot be stored in a value; each becomes a blank.
-  void WriteValue(const QString& section, const QString& key, const QString& value,
-                  const QString& path);
+  void WriteValue(const QString& section, const QString& key, const QString& value, const QString& path);
   // Several keys of one section with one parse and one write of the file, as
   // WriteValue does them one after another.
-  void WriteValues(const QString& section, const QList<QPair<QString, QString>>& keyValues,
-                   const QString& path);
+  void WriteValues(const QString& section, const QList<QPair<QString, QString>>& keyValues, const QString& path);
 
   // One key to write; an empty value clears the key.
   struct KeyWrite {
@@ -52,12 +49,12 @@ class IniFile {
 
  private:
   struct Section {
-    QString header;        // the header line as in the file; empty for the lines before the first
-    QString folded;        // the section name, case-folded
-    QStringList lines;     // the lines after the header up to the next one
+    QString header;            // the header line as in the file; empty for the lines before the first
+    QString folded;            // the section name, case-folded
+    QStringList lines;         // the lines after the header up to the next one
     QHash<QString, int> keys;  // folded key -> first line, built on first use
     bool indexed = false;
-    QByteArray bytes;      // the section as written, valid unless dirty
+    QByteArray bytes;  // the section as written, valid unless dirty
     bool dirty = true;
   };
   struct DiskStamp {

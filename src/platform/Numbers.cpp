@@ -56,10 +56,16 @@ Scan ScanNumber(QStringView s) {
   qsizetype i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   bool digits = false;
-  while (i < s.size() && IsAsciiDigit(s[i])) { ++i; digits = true; }
+  while (i < s.size() && IsAsciiDigit(s[i])) {
+    ++i;
+    digits = true;
+  }
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && IsAsciiDigit(s[i])) { ++i; digits = true; }
+    while (i < s.size() && IsAsciiDigit(s[i])) {
+      ++i;
+      digits = true;
+    }
   }
   if (!digits) return r;
   QString num = s.first(i).toString();

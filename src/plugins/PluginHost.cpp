@@ -48,8 +48,7 @@ Outcome<std::unique_ptr<PluginObject>> PluginObject::Create(const QString& progI
                              .toObject()
                              .value(QString::fromLatin1(contract::MetaProgId))
                              .toString();
-  if (served != progId)
-    return Failure{QStringLiteral("%1 does not serve the plug-in %2.").arg(*path, progId)};
+  if (served != progId) return Failure{QStringLiteral("%1 does not serve the plug-in %2.").arg(*path, progId)};
   QObject* root = loader->instance();
   if (!root) return Failure{QStringLiteral("The plug-in %1 cannot be loaded: %2").arg(progId, loader->errorString())};
   return std::unique_ptr<PluginObject>(new PluginObject(std::move(loader), root));
@@ -65,8 +64,7 @@ Outcome<QString> PluginObject::ReadText(const char* member) {
       const int index = mo->indexOfMethod(QMetaObject::normalizedSignature((QByteArray(member) + "()").constData()));
       if (index < 0) return Failed(member, QStringLiteral("the plug-in has no such member"));
       const QMetaMethod m = mo->method(index);
-      if (m.returnMetaType().id() == QMetaType::Void)
-        return Failed(member, QStringLiteral("it gives no value"));
+      if (m.returnMetaType().id() == QMetaType::Void) return Failed(member, QStringLiteral("it gives no value"));
       v = QVariant(m.returnMetaType());
       if (!m.invoke(root_, Qt::DirectConnection, QGenericReturnArgument(m.typeName(), v.data())))
         return Failed(member, QStringLiteral("the call did not run"));

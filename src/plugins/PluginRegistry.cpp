@@ -48,8 +48,11 @@ std::optional<QString> RegisterLibrary(const QString& libraryPath, const QString
   if (!info.isFile()) return QStringLiteral("%1: no such library").arg(libraryPath);
   const QString path = info.absoluteFilePath();
   QPluginLoader loader(path);
-  const QString progId =
-      loader.metaData().value(QStringLiteral("MetaData")).toObject().value(QString::fromLatin1(contract::MetaProgId)).toString();
+  const QString progId = loader.metaData()
+                             .value(QStringLiteral("MetaData"))
+                             .toObject()
+                             .value(QString::fromLatin1(contract::MetaProgId))
+                             .toString();
   if (progId.isEmpty()) return QStringLiteral("%1: not a plug-in (no ProgID in its metadata)").arg(path);
   if (!loader.instance()) return QStringLiteral("%1: %2").arg(path, loader.errorString());
   loader.unload();

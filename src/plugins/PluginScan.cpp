@@ -44,15 +44,16 @@ void ScanPluginFolder(const QString& folder, PluginKind kind, PluginTables& tabl
   // may itself hold "Import" or "Export" higher up.
   std::vector<PluginRecord>& table = TableFor(tables, kind);
   table.clear();
-  const QStringList files =
-      QDir(folder).entryList({QStringLiteral("*.so")}, QDir::Files | QDir::Readable, QDir::Name);
+  const QStringList files = QDir(folder).entryList({QStringLiteral("*.so")}, QDir::Files | QDir::Readable, QDir::Name);
   for (const QString& f : files) {
     const QString progId = ProgIdForFile(f);
     auto created = PluginObject::Create(progId, env.RegistryFile);
     if (std::holds_alternative<Failure>(created)) {
       const QString path = platform::SystemTools::GetRegisterPath(folder + f);
-      if (env.Register) env.Register(path);
-      else env.RunRegisterTool(path);
+      if (env.Register)
+        env.Register(path);
+      else
+        env.RunRegisterTool(path);
       created = PluginObject::Create(progId, env.RegistryFile);
       if (std::holds_alternative<Failure>(created)) continue;
     }
@@ -64,8 +65,10 @@ void ScanPluginFolder(const QString& folder, PluginKind kind, PluginTables& tabl
     bool complete = true;
     for (int i = 0; i < 3 && complete; ++i) {
       auto text = object.ReadText(members[i]);
-      if (auto* s = std::get_if<0>(&text)) *fields[i] = *s;
-      else complete = false;
+      if (auto* s = std::get_if<0>(&text))
+        *fields[i] = *s;
+      else
+        complete = false;
     }
     if (!complete) continue;
     table.push_back(std::move(r));

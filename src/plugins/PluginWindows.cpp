@@ -153,8 +153,10 @@ void frmImport::bntOk_Click() {
       ShowError(error->description);
     } else {
       auto result = std::get<std::unique_ptr<PluginObject>>(created)->CallImport(file->FileName);
-      if (auto* error = std::get_if<Failure>(&result)) ShowError(error->description);
-      else records = std::move(std::get<0>(result));
+      if (auto* error = std::get_if<Failure>(&result))
+        ShowError(error->description);
+      else
+        records = std::move(std::get<0>(result));
     }
   }
   if (records && IsImportableFont(*records)) {

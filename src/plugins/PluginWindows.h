@@ -49,8 +49,8 @@ class PluginWindow : public QDialog {
   void btnCancel_Click();
 
  protected:
-  PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,
-               doc::ModConst& s, FontHooks hooks, QWidget* parent);
+  PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins, doc::ModConst& s,
+               FontHooks hooks, QWidget* parent);
   const PluginRecord* Selected() const;
   struct Chosen {
     QString FileName;

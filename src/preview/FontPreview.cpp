@@ -30,8 +30,7 @@ double FontPreviewSize(const QString& sizeText) {
   return v > 300 ? 300 : v;
 }
 
-frmFontPreview::frmFontPreview(const QStringList& fontNames, QWidget* parent)
-    : QDialog(parent), fontNames_(fontNames) {
+frmFontPreview::frmFontPreview(const QStringList& fontNames, QWidget* parent) : QDialog(parent), fontNames_(fontNames) {
   setWindowTitle(QStringLiteral("Font Preview"));
   setFont(platform::WindowFont());
   resize(720, 420);

@@ -51,8 +51,8 @@ int DrawLCDChar(QImage& picture, const doc::ModConst& s, int X, int Y, int code,
   return w - 1;
 }
 
-void DrawLCDText(QImage& picture, const QImage& background, const doc::ModConst& s,
-                 const std::vector<int>& codes, bool rightToLeft) {
+void DrawLCDText(QImage& picture, const QImage& background, const doc::ModConst& s, const std::vector<int>& codes,
+                 bool rightToLeft) {
   picture = background.convertToFormat(QImage::Format_RGB32);
   // The pen runs in 64 bits: a long text of wide glyphs walks far off the picture, where
   // every position draws the same nothing.

@@ -32,7 +32,7 @@ int DrawLCDChar(QImage& picture, const doc::ModConst& s, int X, int Y, int code,
 
 // Clears the picture to the background and draws the glyph codes from the pen start,
 // successive glyphs sharing one column.
-void DrawLCDText(QImage& picture, const QImage& background, const doc::ModConst& s,
-                 const std::vector<int>& codes, bool rightToLeft);
+void DrawLCDText(QImage& picture, const QImage& background, const doc::ModConst& s, const std::vector<int>& codes,
+                 bool rightToLeft);
 
 }  // namespace preview

@@ -16,7 +16,7 @@ namespace {
 // onto the surface span by span, so that overlapping lamps cover each other only where
 // they are round.
 struct Lamp {
-  QImage picture;                      // RGB32
+  QImage picture;                          // RGB32
   std::vector<std::pair<int, int>> spans;  // per row: [first, last + 1) of opaque pixels
 };
 
@@ -28,8 +28,10 @@ Lamp MakeLamp(int w, int h, QRgb fill) {
     QPainter p(&a);
     p.setPen(QColor(LEDOutlineColor));
     p.setBrush(QColor(fill));
-    if (w <= 2 || h <= 2) p.fillRect(0, 0, w, h, QColor(fill));
-    else p.drawEllipse(0, 0, w - 1, h - 1);
+    if (w <= 2 || h <= 2)
+      p.fillRect(0, 0, w, h, QColor(fill));
+    else
+      p.drawEllipse(0, 0, w - 1, h - 1);
   }
   lamp.spans.resize(static_cast<size_t>(h));
   for (int y = 0; y < h; ++y) {
@@ -154,8 +156,8 @@ int LEDColumnsOf(const QString& widthText, int rows, bool* limited) {
   return r > most ? most : static_cast<int>(r);
 }
 
-void ShowLEDSample(LEDPanel& panel, const LEDShowInputs& in, int ledRows,
-                   const std::vector<std::string>& fontData, const CharTables& tables) {
+void ShowLEDSample(LEDPanel& panel, const LEDShowInputs& in, int ledRows, const std::vector<std::string>& fontData,
+                   const CharTables& tables) {
   const auto& pair = LEDColors[static_cast<size_t>(
       in.colorIndex >= 0 && in.colorIndex < static_cast<int>(LEDColors.size()) ? in.colorIndex : 0)];
   panel.Rebuild(in.columns, ledRows, in.ledSizeMm, in.pitchMm, pair.on, pair.off);

@@ -99,7 +99,7 @@ int LEDColumnsOf(const QString& widthText, int rows, bool* limited = nullptr);
 // "Show": builds the panel anew from the inputs, shapes the sample, applies the digit
 // options and draws the glyphs from the first column (or the last with right-to-left),
 // each glyph advancing the run by its width.
-void ShowLEDSample(LEDPanel& panel, const LEDShowInputs& in, int ledRows,
-                   const std::vector<std::string>& fontData, const CharTables& tables);
+void ShowLEDSample(LEDPanel& panel, const LEDShowInputs& in, int ledRows, const std::vector<std::string>& fontData,
+                   const CharTables& tables);
 
 }  // namespace preview

@@ -128,8 +128,8 @@ void frmLEDTest::bntOk_Click() {
     const double pitchPx = in.pitchMm * picLED->DotsPerMmX();
     const double pitchPy = in.pitchMm * picLED->DotsPerMmY();
     const double w = std::abs(pitchPx) * (panel_.Columns() + 1) + platform::TwipsToPixels(200);
-    const double h = std::abs(pitchPy) * (panel_.Rows() + 1) + picTool->sizeHint().height() +
-                     platform::TwipsToPixels(200);
+    const double h =
+        std::abs(pitchPy) * (panel_.Rows() + 1) + picTool->sizeHint().height() + platform::TwipsToPixels(200);
     QSize want(static_cast<int>(std::min(w, 1e5)), static_cast<int>(std::min(h, 1e5)));
     if (const QScreen* screen = this->screen()) want = want.boundedTo(screen->availableGeometry().size());
     resize(want.expandedTo(QSize(Px(MinimumWidthTwips), 0)));

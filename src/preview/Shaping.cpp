@@ -25,22 +25,52 @@ struct Letter {
 
 // First code, character and number of codes of every letter of the block.
 constexpr Letter kLetters[] = {
-    {159, 0x0622, 2}, {161, 0x0623, 2}, {163, 0x0624, 2}, {165, 0x0625, 2}, {167, 0x0626, 4},
-    {171, 0x0627, 2}, {173, 0x0628, 4}, {177, 0x067E, 4}, {181, 0x0629, 2}, {183, 0x062A, 4},
-    {187, 0x062B, 4}, {191, 0x062C, 4}, {195, 0x0686, 4}, {199, 0x062D, 4}, {203, 0x062E, 4},
-    {207, 0x062F, 2}, {209, 0x0630, 2}, {211, 0x0631, 2}, {213, 0x0632, 2}, {215, 0x0698, 2},
-    {217, 0x0633, 4}, {221, 0x0634, 4}, {225, 0x0635, 4}, {229, 0x0636, 4}, {233, 0x0637, 4},
-    {237, 0x0638, 4}, {241, 0x0639, 4}, {245, 0x063A, 4}, {249, 0x0641, 4}, {253, 0x0642, 4},
-    {257, 0x0643, 4}, {261, 0x06A9, 4}, {265, 0x06AF, 4}, {269, 0x0644, 4},
+    {159, 0x0622, 2},
+    {161, 0x0623, 2},
+    {163, 0x0624, 2},
+    {165, 0x0625, 2},
+    {167, 0x0626, 4},
+    {171, 0x0627, 2},
+    {173, 0x0628, 4},
+    {177, 0x067E, 4},
+    {181, 0x0629, 2},
+    {183, 0x062A, 4},
+    {187, 0x062B, 4},
+    {191, 0x062C, 4},
+    {195, 0x0686, 4},
+    {199, 0x062D, 4},
+    {203, 0x062E, 4},
+    {207, 0x062F, 2},
+    {209, 0x0630, 2},
+    {211, 0x0631, 2},
+    {213, 0x0632, 2},
+    {215, 0x0698, 2},
+    {217, 0x0633, 4},
+    {221, 0x0634, 4},
+    {225, 0x0635, 4},
+    {229, 0x0636, 4},
+    {233, 0x0637, 4},
+    {237, 0x0638, 4},
+    {241, 0x0639, 4},
+    {245, 0x063A, 4},
+    {249, 0x0641, 4},
+    {253, 0x0642, 4},
+    {257, 0x0643, 4},
+    {261, 0x06A9, 4},
+    {265, 0x06AF, 4},
+    {269, 0x0644, 4},
     // 273 is lam-alef, two characters, set apart below.
-    {275, 0x0645, 4}, {279, 0x0646, 4}, {283, 0x0648, 2}, {285, 0x0647, 4}, {289, 0x0649, 2},
+    {275, 0x0645, 4},
+    {279, 0x0646, 4},
+    {283, 0x0648, 2},
+    {285, 0x0647, 4},
+    {289, 0x0649, 2},
     {291, 0x064A, 4},
 };
 constexpr int kLamAlef = 273;
 
-constexpr char16_t kSigns[] = {0x060C, 0x061B, 0x061F, 0x00AB, 0x00BB, 0x2018, 0x2019,
-                               0x201C, 0x201D, 0x2022, 0x2122, 0x00A9, 0x00AE, 0x00B0,
-                               0x00B1, 0x00BC, 0x00BD, 0x00BE, 0x00D7, 0x00F7, 0x0621};
+constexpr char16_t kSigns[] = {0x060C, 0x061B, 0x061F, 0x00AB, 0x00BB, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2122,
+                               0x00A9, 0x00AE, 0x00B0, 0x00B1, 0x00BC, 0x00BD, 0x00BE, 0x00D7, 0x00F7, 0x0621};
 // The marks are the code page's characters of these bytes, in this order.
 constexpr uint8_t kMarkBytes[] = {240, 241, 242, 243, 245, 246, 248, 250, 255};
 
@@ -83,16 +113,13 @@ void Shape(const CharTables& t, const QString& text, Sink&& sink) {
     int c = codes[j];
     const Joining cls = joining[c];
     switch (cls) {
-      case Joining::Mark:
-        break;
+      case Joining::Mark: break;
       case Joining::Right:
         if (p) c += 1;
         p = false;
         break;
       case Joining::None:
-      case Joining::NonJoining:
-        p = false;
-        break;
+      case Joining::NonJoining: p = false; break;
       case Joining::Dual: {
         // A letter joins forward when the next code that is not a mark joins to it.
         size_t k = j + 1;
@@ -100,19 +127,26 @@ void Shape(const CharTables& t, const QString& text, Sink&& sink) {
         const bool nx = k < n && JoinsBefore(joining[codes[k]]);
         if (c != kTatweel) {
           const bool borrows = c == kTehMarbuta || c == kAlefMaksura;
-          if (p && nx) c += borrows ? 5 : 3;
-          else if (nx) c += borrows ? 4 : 2;
-          else if (p) c += 1;
+          if (p && nx)
+            c += borrows ? 5 : 3;
+          else if (nx)
+            c += borrows ? 4 : 2;
+          else if (p)
+            c += 1;
         }
         p = nx;
         break;
       }
     }
     // Pass 3: digits follow the context of the codes before them.
-    if (a && c >= 48 && c <= 57) c += 80;
-    else if (!a && c >= kFirstDigitCode && c <= kFirstDigitCode + 9) c -= 80;
-    if (c >= 65 && c <= 127) a = false;
-    else if (c >= 128 && joining[c] != Joining::NonJoining) a = true;
+    if (a && c >= 48 && c <= 57)
+      c += 80;
+    else if (!a && c >= kFirstDigitCode && c <= kFirstDigitCode + 9)
+      c -= 80;
+    if (c >= 65 && c <= 127)
+      a = false;
+    else if (c >= 128 && joining[c] != Joining::NonJoining)
+      a = true;
     sink(c);
   }
 }
@@ -146,10 +180,14 @@ void InitCharTables(CharTables& t) {
   for (int c = 0; c < GlyphCodeCount; ++c) {
     const auto code = static_cast<int16_t>(c);
     Joining j = Joining::Dual;
-    if (FindCode(t.MarkCodes, code) != -1) j = Joining::Mark;
-    else if (FindCode(t.RightJoiningCodes, code) != -1) j = Joining::Right;
-    else if (c < 128) j = Joining::None;
-    else if (FindCode(t.NonJoiningCodes, code) != -1) j = Joining::NonJoining;
+    if (FindCode(t.MarkCodes, code) != -1)
+      j = Joining::Mark;
+    else if (FindCode(t.RightJoiningCodes, code) != -1)
+      j = Joining::Right;
+    else if (c < 128)
+      j = Joining::None;
+    else if (FindCode(t.NonJoiningCodes, code) != -1)
+      j = Joining::NonJoining;
     t.JoiningOf[c] = j;
   }
 }

@@ -57,8 +57,7 @@ std::optional<QString> RemoveCharList(platform::IniFile& ini, const QString& pat
   writes.reserve(doc::GlyphCount + entriesBefore + entriesLeft.size());
   for (int c = 0; c < doc::GlyphCount; ++c) writes.append({name, CharsKey(c), QString()});
   for (int n = 1; n <= entriesBefore; ++n) writes.append({ListSection(), ListItemKey(n), QString()});
-  for (int n = 1; n <= entriesLeft.size(); ++n)
-    writes.append({ListSection(), ListItemKey(n), entriesLeft[n - 1]});
+  for (int n = 1; n <= entriesLeft.size(); ++n) writes.append({ListSection(), ListItemKey(n), entriesLeft[n - 1]});
   return ini.WriteBatch(writes, path);
 }
 

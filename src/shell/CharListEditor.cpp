@@ -143,8 +143,7 @@ void frmCharList::btnAdd_Click() {
 }
 
 void frmCharList::btnSave_Click() {
-  if (const auto failed = SaveCharList(ini_, path_, cmbList->currentText(), ListChars))
-    ReportWriteFailure(*failed);
+  if (const auto failed = SaveCharList(ini_, path_, cmbList->currentText(), ListChars)) ReportWriteFailure(*failed);
 }
 
 void frmCharList::btnRemove_Click() {

@@ -36,13 +36,11 @@ QIcon Drawn(const std::function<void(QPainter&)>& paint) {
 const QColor kInk(40, 40, 40);
 const QColor kAccent(30, 100, 200);
 
-QPen Pen(const QColor& c, double width = 1.2) {
-  return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen Pen(const QColor& c, double width = 1.2) { return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 // A letter drawn in ink, centred in the box.
-void DrawLetter(QPainter& p, const QRectF& box, const QString& text, const char* family, int pixels,
-                bool bold = false, bool italic = false, bool underline = false) {
+void DrawLetter(QPainter& p, const QRectF& box, const QString& text, const char* family, int pixels, bool bold = false,
+                bool italic = false, bool underline = false) {
   QFont f(QString::fromLatin1(family));
   f.setPixelSize(pixels);
   f.setBold(bold);
@@ -54,9 +52,8 @@ void DrawLetter(QPainter& p, const QRectF& box, const QString& text, const char*
 }
 
 QIcon Letter(const QString& text, bool bold, bool italic, bool underline) {
-  return Drawn([=](QPainter& p) {
-    DrawLetter(p, QRectF(0, 0, 16, 16), text, "DejaVu Serif", 13, bold, italic, underline);
-  });
+  return Drawn(
+      [=](QPainter& p) { DrawLetter(p, QRectF(0, 0, 16, 16), text, "DejaVu Serif", 13, bold, italic, underline); });
 }
 
 // A filled arrow head at (x, y) pointing by the angle in degrees (0 = right).
@@ -131,8 +128,10 @@ QIcon Guide(bool vertical) {
     p.setPen(Pen(QColor(150, 150, 150), 1));
     p.drawRect(QRectF(1.5, 1.5, 13, 13));
     p.setPen(QPen(QColor(0, 0, 255), 1.6, Qt::DashLine));
-    if (vertical) p.drawLine(QPointF(8, 1.5), QPointF(8, 14.5));
-    else p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+    if (vertical)
+      p.drawLine(QPointF(8, 1.5), QPointF(8, 14.5));
+    else
+      p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
   });
 }
 
@@ -267,14 +266,16 @@ class Tools {
   }
 
   // A band of tools already defined; "tlSpr" gives a separator.
-  BandLayout Band(const QString& key, const QString& caption, BandKind kind,
-                  std::initializer_list<QString> keys, Qt::ToolBarArea area = Qt::TopToolBarArea,
-                  int row = 0) const {
+  BandLayout Band(const QString& key, const QString& caption, BandKind kind, std::initializer_list<QString> keys,
+                  Qt::ToolBarArea area = Qt::TopToolBarArea, int row = 0) const {
     BandLayout band{.key = key, .caption = caption, .kind = kind, .tools = {}, .area = area, .row = row};
     for (const QString& k : keys) {
-      if (k == QLatin1String("tlSpr")) band.tools.push_back({.key = k, .kind = ToolKind::Separator});
-      else if (byKey_.contains(k)) band.tools.push_back(byKey_.value(k));
-      else throw std::logic_error(("MainLayout: tool \"" + k + "\" is not defined").toStdString());
+      if (k == QLatin1String("tlSpr"))
+        band.tools.push_back({.key = k, .kind = ToolKind::Separator});
+      else if (byKey_.contains(k))
+        band.tools.push_back(byKey_.value(k));
+      else
+        throw std::logic_error(("MainLayout: tool \"" + k + "\" is not defined").toStdString());
     }
     return band;
   }
@@ -327,7 +328,10 @@ platform::ToolBarLayout MainLayout() {
   t.Command("mnuShiftUp", "Shift Up");
 
   auto panel = [&](const QString& key, const QString& caption, StatusClock clock = StatusClock::None) {
-    t.Add({.key = key, .caption = caption, .kind = ToolKind::StatusPanel, .stretch = key == "tlFileName",
+    t.Add({.key = key,
+           .caption = caption,
+           .kind = ToolKind::StatusPanel,
+           .stretch = key == "tlFileName",
            .clock = clock});
   };
   panel("tlFileName", "File Name");
@@ -339,14 +343,21 @@ platform::ToolBarLayout MainLayout() {
   panel("Tool99", QString(), StatusClock::Time);
 
   t.Add({.key = "tlFont", .caption = "Font Name:", .kind = ToolKind::EditableCombo, .boxChars = 22});
-  const std::pair<const char*, const char*> styles[] = {{"tlBold", "Bold"}, {"tlItalic", "Italic"},
-                                                        {"tlUnderline", "Underline"}};
+  const std::pair<const char*, const char*> styles[] = {
+      {"tlBold", "Bold"}, {"tlItalic", "Italic"}, {"tlUnderline", "Underline"}};
   for (auto [key, caption] : styles) t.Add({.key = key, .caption = caption, .kind = ToolKind::CheckButton});
-  t.Add({.key = "tlSize", .caption = "Size:", .kind = ToolKind::EditableCombo, .text = "16",
+  t.Add({.key = "tlSize",
+         .caption = "Size:",
+         .kind = ToolKind::EditableCombo,
+         .text = "16",
          .list = Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 34, 42, 64, 72, 100}),
          .boxChars = 3});
-  t.Add({.key = "tlShift", .caption = "Shift Font:", .kind = ToolKind::EditableCombo, .text = "0",
-         .list = Numbers({-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5}), .boxChars = 3});
+  t.Add({.key = "tlShift",
+         .caption = "Shift Font:",
+         .kind = ToolKind::EditableCombo,
+         .text = "0",
+         .list = Numbers({-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5}),
+         .boxChars = 3});
 
   t.Command("mnuFontPreview", "Font Preview");
   t.Command("mnuLEDPreview", "LED Preview");
@@ -358,8 +369,12 @@ platform::ToolBarLayout MainLayout() {
   t.Command("mnuCharList", "Character List");
   t.Command("mnuOption", "&Option");
 
-  t.Add({.key = "tlZoom", .caption = "Zoom:", .kind = ToolKind::EditableCombo, .text = "100",
-         .list = Numbers({25, 50, 75, 100, 125, 150, 175, 200, 225, 250, 275, 300}), .boxChars = 4});
+  t.Add({.key = "tlZoom",
+         .caption = "Zoom:",
+         .kind = ToolKind::EditableCombo,
+         .text = "100",
+         .list = Numbers({25, 50, 75, 100, 125, 150, 175, 200, 225, 250, 275, 300}),
+         .boxChars = 4});
   t.Add({.key = "tlWidth", .caption = "Width:", .kind = ToolKind::EditBox, .boxChars = 4});
   t.Add({.key = "tlHeight", .caption = "Height:", .kind = ToolKind::EditBox, .boxChars = 4});
   t.Opener("tlVerticalGuide", "Vertical Guide", "bndVerticalGuide");
@@ -370,12 +385,14 @@ platform::ToolBarLayout MainLayout() {
   // The colour buttons show the colours the editor draws with.
   doc::ModConst defaults;
   doc::InitDefaults(defaults);
-  const char* colorNames[] = {"Black", "Red", "Green", "Yellow", "White", "Light Gray", "Dark Gray", "Cyan",
-                              "Dark Cyan", "Blue", "Dark Blue", "Magenta", "Dark Magenta", "Dark Green",
-                              "Dark Yellow"};
+  const char* colorNames[] = {"Black",      "Red",       "Green",        "Yellow",     "White",
+                              "Light Gray", "Dark Gray", "Cyan",         "Dark Cyan",  "Blue",
+                              "Dark Blue",  "Magenta",   "Dark Magenta", "Dark Green", "Dark Yellow"};
   for (int n = 1; n <= 15; ++n)
-    t.Add({.key = QStringLiteral("tlColor%1").arg(n), .caption = colorNames[n - 1],
-           .iconColor = QColor(defaults.ColorTable[static_cast<size_t>(n)]), .checked = n == 1});
+    t.Add({.key = QStringLiteral("tlColor%1").arg(n),
+           .caption = colorNames[n - 1],
+           .iconColor = QColor(defaults.ColorTable[static_cast<size_t>(n)]),
+           .checked = n == 1});
 
   // The marks match the start state: CurrentTool 0 (point) and CurrentColor 1.
   t.Add({.key = "tlPoint", .caption = "Point", .checked = true});
@@ -399,32 +416,33 @@ platform::ToolBarLayout MainLayout() {
 
   platform::ToolBarLayout layout;
   auto& b = layout.bands;
-  b.push_back(t.Band("bndMenu", "Band1", BandKind::MenuBar, {"mnuFile", "mnuEdit", "mnuView", "mnuDevice", "mnuTools"}));
+  b.push_back(
+      t.Band("bndMenu", "Band1", BandKind::MenuBar, {"mnuFile", "mnuEdit", "mnuView", "mnuDevice", "mnuTools"}));
   b.push_back(t.Band("bndFile", "Band2", BandKind::Popup,
                      {"mnuNew", "mnuOpen", "tlSpr", "mnuSave", "mnuSaveAs", "tlSpr", "mnuExport", "mnuImport"}));
   b.push_back(t.Band("bndEdit", "Edit", BandKind::Popup,
-                     {"mnuUndo", "mnuRedo", "tlSpr", "mnuCopy", "mnuPaste", "mnuClear", "mnuRemove",
-                      "mnuPasteSpecial", "tlSpr", "mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "tlSpr",
-                      "mnuShiftLeft", "mnuShiftRight", "mnuShiftDown", "mnuShiftUp"}));
+                     {"mnuUndo", "mnuRedo", "tlSpr", "mnuCopy", "mnuPaste", "mnuClear", "mnuRemove", "mnuPasteSpecial",
+                      "tlSpr", "mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "tlSpr", "mnuShiftLeft",
+                      "mnuShiftRight", "mnuShiftDown", "mnuShiftUp"}));
   b.push_back(t.Band("bndStandard", "Standard", BandKind::ToolBar,
                      {"mnuNew", "mnuOpen", "mnuSave", "tlSpr", "mnuCopy", "mnuPaste", "mnuClear"}));
   b.push_back(t.Band("bndStatus", "StatusBar", BandKind::StatusBar,
                      {"tlFileName", "Tool92", "Tool94", "Tool96", "Tool97", "Tool98", "Tool99"}));
   b.push_back(t.Band("bndFont", "Font", BandKind::ToolBar,
                      {"tlFont", "tlBold", "tlItalic", "tlUnderline", "tlSize", "tlShift"}, Qt::TopToolBarArea, 1));
-  b.push_back(t.Band("bndView", "View", BandKind::Popup,
-                     {"mnuFontPreview", "tlSpr", "mnuLEDPreview", "muuLCDPreview", "tlSpr", "mnuNextChar",
-                      "mnuPreviousChar"}));
+  b.push_back(
+      t.Band("bndView", "View", BandKind::Popup,
+             {"mnuFontPreview", "tlSpr", "mnuLEDPreview", "muuLCDPreview", "tlSpr", "mnuNextChar", "mnuPreviousChar"}));
   b.push_back(t.Band("bndDevice", "Device", BandKind::Popup, {"mnuDeviceLCD"}));
   b.push_back(t.Band("bndTools", "Tools", BandKind::Popup, {"mnuFontSetting", "mnuCharList", "mnuOption"}));
   b.push_back(t.Band("bndDesign", "Design", BandKind::ToolBar,
                      {"tlZoom", "tlWidth", "tlHeight", "tlVerticalGuide", "tlHorizonatlGuide"}));
   b.push_back(t.Band("bndCharList", "Character List", BandKind::DockedPanel, {"tlCharList"}));
-  b.push_back(t.Band("bndColors", "Colors", BandKind::ToolBar,
-                     {"tlColor1", "tlSpr", "tlColor2", "tlColor3", "tlColor4", "tlSpr", "tlColor5", "tlColor6",
-                      "tlColor7", "tlColor8", "tlColor9", "tlColor10", "tlColor11", "tlColor12", "tlColor13",
-                      "tlColor14", "tlColor15"},
-                     Qt::TopToolBarArea, 1));
+  b.push_back(
+      t.Band("bndColors", "Colors", BandKind::ToolBar,
+             {"tlColor1", "tlSpr", "tlColor2", "tlColor3", "tlColor4", "tlSpr", "tlColor5", "tlColor6", "tlColor7",
+              "tlColor8", "tlColor9", "tlColor10", "tlColor11", "tlColor12", "tlColor13", "tlColor14", "tlColor15"},
+             Qt::TopToolBarArea, 1));
   b.push_back(t.Band("bndDrawTools", "Draw Tools", BandKind::ToolBar,
                      {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor", "tlText", "tlSpr",
                       "tlFlipHorizontal", "tlFlipVertical", "tlInvert"},
@@ -433,10 +451,10 @@ platform::ToolBarLayout MainLayout() {
                      {"tlVG1", "tlVG2", "tlVG3", "tlVG4", "tlVG5", "tlVG6"}));
   b.push_back(t.Band("bndHorizontalGuide", "Vertical Guide", BandKind::Popup,
                      {"tlHG1", "tlHG2", "tlHG3", "tlHG4", "tlHG5", "tlHG6"}));
-  b.push_back(t.Band("bndDesignControl", "Band16", BandKind::ToolBar,
-                     {"mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "tlSpr", "mnuShiftLeft",
-                      "mnuShiftRight", "mnuShiftDown", "mnuShiftUp", "tlSpr", "mnuPreviousChar", "mnuNextChar",
-                      "tlSpr", "mnuReadFont", "mnuResetData"}));
+  b.push_back(t.Band(
+      "bndDesignControl", "Band16", BandKind::ToolBar,
+      {"mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "tlSpr", "mnuShiftLeft", "mnuShiftRight", "mnuShiftDown",
+       "mnuShiftUp", "tlSpr", "mnuPreviousChar", "mnuNextChar", "tlSpr", "mnuReadFont", "mnuResetData"}));
   return layout;
 }
 

@@ -31,9 +31,7 @@ class MainFileCommands : public doc::FileCommandWindows {
   MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures design)
       : FileCommandWindows(list, std::move(design)), main_(main) {}
   void ShowFontSettings() override { main_.ShowFontSetting(); }
-  void SetFileNameCaption(const QString& path) override {
-    main_.ToolBar.Tools().Item("tlFileName").SetCaption(path);
-  }
+  void SetFileNameCaption(const QString& path) override { main_.ToolBar.Tools().Item("tlFileName").SetCaption(path); }
 
  private:
   frmMain& main_;
@@ -54,8 +52,8 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   ToolBar.Build(*this, MainLayout());
   // The usual keys of the file and edit commands, beside the menus' "&" letters.
   const std::pair<const char*, QKeySequence> keys[] = {
-      {"mnuNew", QKeySequence::New},     {"mnuOpen", QKeySequence::Open},   {"mnuSave", QKeySequence::Save},
-      {"mnuUndo", QKeySequence::Undo},   {"mnuRedo", QKeySequence::Redo},   {"mnuCopy", QKeySequence::Copy},
+      {"mnuNew", QKeySequence::New},    {"mnuOpen", QKeySequence::Open}, {"mnuSave", QKeySequence::Save},
+      {"mnuUndo", QKeySequence::Undo},  {"mnuRedo", QKeySequence::Redo}, {"mnuCopy", QKeySequence::Copy},
       {"mnuPaste", QKeySequence::Paste}};
   for (const auto& [key, seq] : keys)
     if (QAction* a = ToolBar.Tools().Item(key).Action()) a->setShortcut(seq);
@@ -67,14 +65,18 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   picCharList->SetPreviewPicture(&Design->PreviewPicture);
 
   // Direct connections: the handlers write the reference arguments back.
-  connect(&ToolBar, &platform::ToolBarControl::ToolClick, this,
-          [this](platform::BarTool& t) { ToolBar_ToolClick(t); }, Qt::DirectConnection);
-  connect(&ToolBar, &platform::ToolBarControl::ToolChange, this,
-          [this](platform::BarTool& t) { ToolBar_ToolChange(t); }, Qt::DirectConnection);
-  connect(&ToolBar, &platform::ToolBarControl::ToolKeyDown, this,
-          [this](platform::BarTool& t, int& k) { ToolBar_ToolKeyDown(t, k); }, Qt::DirectConnection);
-  connect(&ToolBar, &platform::ToolBarControl::CloseQuery, this,
-          [this](bool& cancel) { ToolBar_CloseQuery(cancel); }, Qt::DirectConnection);
+  connect(
+      &ToolBar, &platform::ToolBarControl::ToolClick, this, [this](platform::BarTool& t) { ToolBar_ToolClick(t); },
+      Qt::DirectConnection);
+  connect(
+      &ToolBar, &platform::ToolBarControl::ToolChange, this, [this](platform::BarTool& t) { ToolBar_ToolChange(t); },
+      Qt::DirectConnection);
+  connect(
+      &ToolBar, &platform::ToolBarControl::ToolKeyDown, this,
+      [this](platform::BarTool& t, int& k) { ToolBar_ToolKeyDown(t, k); }, Qt::DirectConnection);
+  connect(
+      &ToolBar, &platform::ToolBarControl::CloseQuery, this, [this](bool& cancel) { ToolBar_CloseQuery(cancel); },
+      Qt::DirectConnection);
   picCharList->DesignDrawFont = [this] { Design->DrawFont(); };
   picCharList->DesignDrawAll = [this] { Design->DrawAll(); };
   designProcedures_ = {[this] { Design->SaveFontData(); }, [this] { Design->DrawFont(); },
@@ -186,14 +188,15 @@ void frmMain::ToolBar_ToolChange(platform::BarTool& tool) {
 void frmMain::ToolBar_ToolKeyDown(platform::BarTool& tool, int& keyCode) {
   shell::ToolKeyDown(*Design, tool.Name(), tool.Text(), keyCode);
   const QString& key = tool.Name();
-  if (keyCode == 13 && (key == QLatin1String("tlZoom") || key == QLatin1String("tlWidth") ||
-                        key == QLatin1String("tlHeight")))
+  if (keyCode == 13 &&
+      (key == QLatin1String("tlZoom") || key == QLatin1String("tlWidth") || key == QLatin1String("tlHeight")))
     GiveGridTheFocus();
 }
 
 void frmMain::GiveGridTheFocus() {
   // After a value is taken, the edit keys (undo, copy, paste) belong to the glyph again.
-  if (DesignWindow) QTimer::singleShot(0, DesignWindow->picDesign, [grid = DesignWindow->picDesign] { grid->setFocus(); });
+  if (DesignWindow)
+    QTimer::singleShot(0, DesignWindow->picDesign, [grid = DesignWindow->picDesign] { grid->setFocus(); });
 }
 
 void frmMain::ToolBar_CloseQuery(bool& cancel) {
@@ -233,7 +236,6 @@ QStringList frmMain::FontNames() {
 }
 
 void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, designProcedures_, this); }
-
 
 // Application.
 

@@ -97,10 +97,8 @@ TEST(MessageDialog, MissingFontFamilyKeepsSizeAndWeight) {
 TEST(MessageDialog, ColoursAreBgrOrSystemIndices) {
   EXPECT_EQ(MessageDialog::ResolveColor(0x000000FF, false), QColor(255, 0, 0));
   EXPECT_EQ(MessageDialog::ResolveColor(0x00FF0000, false), QColor(0, 0, 255));
-  EXPECT_EQ(MessageDialog::ResolveColor(0x80000018, false),
-            QApplication::palette().color(QPalette::ToolTipBase));
-  EXPECT_EQ(MessageDialog::ResolveColor(0x80000017, true),
-            QApplication::palette().color(QPalette::ToolTipText));
+  EXPECT_EQ(MessageDialog::ResolveColor(0x80000018, false), QApplication::palette().color(QPalette::ToolTipBase));
+  EXPECT_EQ(MessageDialog::ResolveColor(0x80000017, true), QApplication::palette().color(QPalette::ToolTipText));
 }
 
 }  // namespace

@@ -28,38 +28,53 @@ class ProbeWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* e) override {
     log->append(QStringLiteral("window"));
-    if (answerDone && answerCancel) e->ignore();
-    else e->accept();
+    if (answerDone && answerCancel)
+      e->ignore();
+    else
+      e->accept();
     answerDone = false;
   }
 };
 
 ToolBarLayout SmallLayout() {
   ToolBarLayout l;
-  l.bands.push_back({.key = "bndMenu", .caption = "Band1", .kind = BandKind::MenuBar,
-                     .tools = {{.key = "mnuFile", .caption = "&File", .kind = ToolKind::SubBandOpener,
-                                .subBand = "bndFile"}}});
-  l.bands.push_back({.key = "bndFile", .caption = "Band2", .kind = BandKind::Popup,
+  l.bands.push_back(
+      {.key = "bndMenu",
+       .caption = "Band1",
+       .kind = BandKind::MenuBar,
+       .tools = {{.key = "mnuFile", .caption = "&File", .kind = ToolKind::SubBandOpener, .subBand = "bndFile"}}});
+  l.bands.push_back({.key = "bndFile",
+                     .caption = "Band2",
+                     .kind = BandKind::Popup,
                      .tools = {{.key = "mnuUndo", .caption = "Undo"},
                                {.key = "tlSpr", .kind = ToolKind::Separator},
                                {.key = "tlVG1", .shownText = "1"}}});
-  l.bands.push_back({.key = "bndBar", .caption = "Bar", .kind = BandKind::ToolBar,
-                     .tools = {{.key = "mnuUndo", .caption = "Undo"},
-                               {.key = "tlBold", .caption = "Bold", .kind = ToolKind::CheckButton},
-                               {.key = "tlPoint", .caption = "Point"},
-                               {.key = "tlColor3", .caption = "Green", .iconColor = QColor(0, 255, 0)},
-                               {.key = "tlSpr", .kind = ToolKind::Separator},
-                               {.key = "tlZoom", .caption = "Zoom:", .kind = ToolKind::EditableCombo,
-                                .text = "100", .list = {"50", "100", "150"}},
-                               {.key = "tlFont", .caption = "Font Name:", .kind = ToolKind::DropDownCombo},
-                               {.key = "tlWidth", .caption = "Width:", .kind = ToolKind::EditBox},
-                               {.key = "tlGuide", .caption = "Guide", .kind = ToolKind::SubBandOpener,
-                                .subBand = "bndFile"}}});
-  l.bands.push_back({.key = "bndStatus", .caption = "StatusBar", .kind = BandKind::StatusBar,
-                     .tools = {{.key = "tlFileName", .caption = "File Name", .kind = ToolKind::StatusPanel,
-                                .stretch = true},
-                               {.key = "Tool99", .kind = ToolKind::StatusPanel, .clock = StatusClock::Time}}});
-  l.bands.push_back({.key = "bndDock", .caption = "Character List", .kind = BandKind::DockedPanel,
+  l.bands.push_back(
+      {.key = "bndBar",
+       .caption = "Bar",
+       .kind = BandKind::ToolBar,
+       .tools = {{.key = "mnuUndo", .caption = "Undo"},
+                 {.key = "tlBold", .caption = "Bold", .kind = ToolKind::CheckButton},
+                 {.key = "tlPoint", .caption = "Point"},
+                 {.key = "tlColor3", .caption = "Green", .iconColor = QColor(0, 255, 0)},
+                 {.key = "tlSpr", .kind = ToolKind::Separator},
+                 {.key = "tlZoom",
+                  .caption = "Zoom:",
+                  .kind = ToolKind::EditableCombo,
+                  .text = "100",
+                  .list = {"50", "100", "150"}},
+                 {.key = "tlFont", .caption = "Font Name:", .kind = ToolKind::DropDownCombo},
+                 {.key = "tlWidth", .caption = "Width:", .kind = ToolKind::EditBox},
+                 {.key = "tlGuide", .caption = "Guide", .kind = ToolKind::SubBandOpener, .subBand = "bndFile"}}});
+  l.bands.push_back(
+      {.key = "bndStatus",
+       .caption = "StatusBar",
+       .kind = BandKind::StatusBar,
+       .tools = {{.key = "tlFileName", .caption = "File Name", .kind = ToolKind::StatusPanel, .stretch = true},
+                 {.key = "Tool99", .kind = ToolKind::StatusPanel, .clock = StatusClock::Time}}});
+  l.bands.push_back({.key = "bndDock",
+                     .caption = "Character List",
+                     .kind = BandKind::DockedPanel,
                      .tools = {{.key = "tlHost", .caption = "CharList", .kind = ToolKind::ControlHost}}});
   return l;
 }
@@ -75,8 +90,7 @@ struct BarFixture : ::testing::Test {
     window.log = &log;
     bar.Build(window, SmallLayout());
     QObject::connect(&bar, &ToolBarControl::ToolClick, [this](BarTool& t) { clicks << t.Name(); });
-    QObject::connect(&bar, &ToolBarControl::ToolChange,
-                     [this](BarTool& t) { changes << t.Name() + "=" + t.Text(); });
+    QObject::connect(&bar, &ToolBarControl::ToolChange, [this](BarTool& t) { changes << t.Name() + "=" + t.Text(); });
     QObject::connect(&bar, &ToolBarControl::ToolKeyDown,
                      [this](BarTool& t, int& code) { keys.emplace_back(t.Name(), code); });
   }
@@ -93,7 +107,7 @@ TEST_F(BarFixture, ClickRaisesToolClickWithThatTool) {
 
 struct CheckCase {
   const char* key;
-  bool programMark;     // Checked set by the program before the click
+  bool programMark;  // Checked set by the program before the click
   bool afterClick;
 };
 
@@ -130,8 +144,7 @@ TEST_F(BarFixture, OneKeyInTwoBandsIsOneTool) {
 
 TEST_F(BarFixture, UnknownKeyThrowsNamingTheKey) {
   const std::function<void()> lookups[] = {
-      [&] { bar.Tools().Item("mnunew"); },
-      [&] { bar.Bands().Item("bndNone"); },
+      [&] { bar.Tools().Item("mnunew"); }, [&] { bar.Bands().Item("bndNone"); },
       [&] { bar.Bands().Item("bndFile").Tools().Item("tlPoint"); },  // a key of another band
   };
   const char* named[] = {"mnunew", "bndNone", "tlPoint"};
@@ -256,8 +269,8 @@ TEST_F(BarFixture, OpenersOpenTheirPopup) {
   EXPECT_EQ(Tool("mnuFile").Action()->menu(), file);
   EXPECT_TRUE(window.menuBar()->actions().contains(Tool("mnuFile").Action()));
   EXPECT_EQ(Tool("mnuFile").Action()->text(), "&File");
-  auto* button = qobject_cast<QToolButton*>(
-      bar.Bands().Item("bndBar").ToolBar()->widgetForAction(Tool("tlGuide").Action()));
+  auto* button =
+      qobject_cast<QToolButton*>(bar.Bands().Item("bndBar").ToolBar()->widgetForAction(Tool("tlGuide").Action()));
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
   EXPECT_EQ(Tool("tlVG1").Caption(), "");
@@ -284,15 +297,16 @@ TEST_F(BarFixture, CloseQueryComesBeforeTheWindowsOwnCloseEvent) {
 TEST(ToolBarControlBuild, RejectsLayoutsItCannotBuild) {
   const auto opener = [](const char* target) {
     ToolBarLayout l;
-    l.bands.push_back({.key = "bndMenu", .kind = BandKind::MenuBar,
+    l.bands.push_back({.key = "bndMenu",
+                       .kind = BandKind::MenuBar,
                        .tools = {{.key = "mnuFile", .kind = ToolKind::SubBandOpener, .subBand = target}}});
     l.bands.push_back({.key = "bndBar", .kind = BandKind::ToolBar});
     return l;
   };
   ToolBarLayout boxTwice;
   for (const char* band : {"bndA", "bndB"})
-    boxTwice.bands.push_back({.key = band, .kind = BandKind::ToolBar,
-                              .tools = {{.key = "tlZoom", .kind = ToolKind::EditableCombo}}});
+    boxTwice.bands.push_back(
+        {.key = band, .kind = BandKind::ToolBar, .tools = {{.key = "tlZoom", .kind = ToolKind::EditableCombo}}});
   for (const ToolBarLayout& bad : {opener("bndMissing"), opener("bndBar"), boxTwice}) {
     QMainWindow w;
     ToolBarControl bar;

@@ -78,19 +78,18 @@ TEST_P(CharDefaultSizes, ChecksInOrderAndShowsOnlyTheFirstFailure) {
     EXPECT_EQ(s.DefaultWidth, 10);
   }
 }
-INSTANTIATE_TEST_SUITE_P(
-    , CharDefaultSizes,
-    ::testing::Values(SizeCase{"1024", "768", "10", "16", ""}, SizeCase{"1", "1", "1", "1", ""},
-                      SizeCase{"1025", "768", "10", "16", "Max width must be between 1-1024"},
-                      SizeCase{"1024.4", "768", "10", "16", "Max width must be between 1-1024"},
-                      SizeCase{"0.6", "768", "10", "16", "Max width must be between 1-1024"},
-                      SizeCase{"abc", "16", "10", "16", "Max width must be between 1-1024"},
-                      SizeCase{"2000", "1000", "0", "0", "Max width must be between 1-1024"},
-                      SizeCase{"1024", "769", "10", "16", "Max height must be between 1-768"},
-                      SizeCase{"32", "16", "33", "16", "Width must be between 1-32"},
-                      SizeCase{"32", "16", "32", "16", ""},
-                      SizeCase{"32", "16", "0", "16", "Width must be between 1-32"},
-                      SizeCase{"32", "16", "10", "17", "Height must be between 1-16"}));
+INSTANTIATE_TEST_SUITE_P(, CharDefaultSizes,
+                         ::testing::Values(SizeCase{"1024", "768", "10", "16", ""}, SizeCase{"1", "1", "1", "1", ""},
+                                           SizeCase{"1025", "768", "10", "16", "Max width must be between 1-1024"},
+                                           SizeCase{"1024.4", "768", "10", "16", "Max width must be between 1-1024"},
+                                           SizeCase{"0.6", "768", "10", "16", "Max width must be between 1-1024"},
+                                           SizeCase{"abc", "16", "10", "16", "Max width must be between 1-1024"},
+                                           SizeCase{"2000", "1000", "0", "0", "Max width must be between 1-1024"},
+                                           SizeCase{"1024", "769", "10", "16", "Max height must be between 1-768"},
+                                           SizeCase{"32", "16", "33", "16", "Width must be between 1-32"},
+                                           SizeCase{"32", "16", "32", "16", ""},
+                                           SizeCase{"32", "16", "0", "16", "Width must be between 1-32"},
+                                           SizeCase{"32", "16", "10", "17", "Height must be between 1-16"}));
 
 TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
   doc::frmCharDefault d(s, host.Procedures());

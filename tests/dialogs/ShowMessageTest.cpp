@@ -9,9 +9,8 @@ using namespace doc;
 
 namespace {
 
-PreparedMessage Prep(const QString& prompt, int32_t style, const QString& a1 = {},
-                     const QString& a2 = {}, const QString& c1 = {}, const QString& c2 = {},
-                     const QString& c3 = {}) {
+PreparedMessage Prep(const QString& prompt, int32_t style, const QString& a1 = {}, const QString& a2 = {},
+                     const QString& c1 = {}, const QString& c2 = {}, const QString& c3 = {}) {
   return PrepareMessage(prompt, style, a1, a2, {}, {}, c1, c2, c3);
 }
 
@@ -46,16 +45,15 @@ TEST_P(ShowMessageStyles, ButtonSetAndDefault) {
   EXPECT_EQ(m.DefaultButton, c.def);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Styles, ShowMessageStyles,
-    ::testing::Values(StyleCase{0, "", "", "", 1}, StyleCase{1, "", "Ok", "Cancel", 1},
-                      StyleCase{2, "Cancel", "Retry", "Ignore", 1},
-                      StyleCase{3, "Yes", "No", "Cancel", 1},
-                      StyleCase{3 | 0x100, "Yes", "No", "Cancel", 2},
-                      StyleCase{3 | 0x200, "Yes", "No", "Cancel", 3},
-                      StyleCase{4, "", "Yes", "No", 1}, StyleCase{5, "", "Retry", "Cancel", 1},
-                      StyleCase{7, "", "Retry", "Cancel", 1}, StyleCase{6, "", "Yes", "No", 1},
-                      StyleCase{0x300, "", "", "", 2}));
+INSTANTIATE_TEST_SUITE_P(Styles, ShowMessageStyles,
+                         ::testing::Values(StyleCase{0, "", "", "", 1}, StyleCase{1, "", "Ok", "Cancel", 1},
+                                           StyleCase{2, "Cancel", "Retry", "Ignore", 1},
+                                           StyleCase{3, "Yes", "No", "Cancel", 1},
+                                           StyleCase{3 | 0x100, "Yes", "No", "Cancel", 2},
+                                           StyleCase{3 | 0x200, "Yes", "No", "Cancel", 3},
+                                           StyleCase{4, "", "Yes", "No", 1}, StyleCase{5, "", "Retry", "Cancel", 1},
+                                           StyleCase{7, "", "Retry", "Cancel", 1}, StyleCase{6, "", "Yes", "No", 1},
+                                           StyleCase{0x300, "", "", "", 2}));
 
 TEST(ShowMessage, CallerCaptionsTrimmedAndPadded) {
   const PreparedMessage m = Prep("x", 0, {}, {}, "  Stop ", "", "Go");

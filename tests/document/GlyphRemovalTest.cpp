@@ -42,15 +42,14 @@ TEST_P(GlyphRemoval, EmptiesTheGlyphAndOnlyTheGridOnScreen) {
     EXPECT_EQ(s.FontData[code], code == c.code ? std::string() : before[code]) << code;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GlyphRemoval,
-    ::testing::Values(RemoveCase{"the glyph on screen", 65, true, 65, true, true},
-                      RemoveCase{"another glyph", 66, true, 65, true, false},
-                      RemoveCase{"no glyph on screen", 511, true, -1, true, false},
-                      RemoveCase{"the first code", 0, true, 0, true, true},
-                      RemoveCase{"nothing stored, on screen", 65, false, 65, false, true},
-                      RemoveCase{"nothing stored, elsewhere", 66, false, 65, false, false},
-                      RemoveCase{"beyond the font", 512, false, 65, false, false}));
+INSTANTIATE_TEST_SUITE_P(Cases, GlyphRemoval,
+                         ::testing::Values(RemoveCase{"the glyph on screen", 65, true, 65, true, true},
+                                           RemoveCase{"another glyph", 66, true, 65, true, false},
+                                           RemoveCase{"no glyph on screen", 511, true, -1, true, false},
+                                           RemoveCase{"the first code", 0, true, 0, true, true},
+                                           RemoveCase{"nothing stored, on screen", 65, false, 65, false, true},
+                                           RemoveCase{"nothing stored, elsewhere", 66, false, 65, false, false},
+                                           RemoveCase{"beyond the font", 512, false, 65, false, false}));
 
 // A removal of nothing leaves an earlier change of the font marked.
 TEST(GlyphRemovalMark, EmptyGlyphKeepsAnEarlierChange) {

@@ -29,7 +29,8 @@ namespace {
 uint8_t At(const QByteArray& b, int i) { return static_cast<uint8_t>(b[i]); }
 
 std::string Glyph(int w, int h, uint8_t seed) {
-  return testsupport::MakeRecord(w, h, [w, seed](int x, int y) { return static_cast<uint8_t>((seed + y * w + x) % 16); });
+  return testsupport::MakeRecord(w, h,
+                                 [w, seed](int x, int y) { return static_cast<uint8_t>((seed + y * w + x) % 16); });
 }
 
 QByteArray Slurp(const QString& path) {
@@ -64,7 +65,7 @@ TEST_F(NftFixture, EmptyFontLayout) {
   EXPECT_EQ(b.mid(199, 50), QByteArray(50, '\0'));  // never set
   EXPECT_EQ(b.mid(249, 50), QByteArray(50, '\0'));
   EXPECT_EQ(b.mid(299, 50), QByteArray(50, '\0'));
-  EXPECT_EQ(b.mid(999, 4), QByteArray(4, '\0'));    // two empty records
+  EXPECT_EQ(b.mid(999, 4), QByteArray(4, '\0'));  // two empty records
 }
 
 TEST_F(NftFixture, ListNameKeepsOnly46Characters) {
@@ -212,7 +213,6 @@ TEST_F(NftFixture, SaveRefusesAFileThatIsNotWritable) {
   }
   EXPECT_EQ(Slurp(path), QByteArray("keep"));
 }
-
 
 // Framing at the edge of the 16-bit length, and records longer than their cells.
 TEST_F(NftFixture, FramingOfRecordsAroundSixtyFiveThousandBytes) {

@@ -191,8 +191,8 @@ TEST(DesignWindowMouse, RectangleToolCommitsOnReleaseFromTheBand) {
   f.s.CurrentTool = doc::ToolRectangle;
   QWidget* grid = f.win->picDesign;
   QTest::mousePress(grid, Qt::LeftButton, Qt::NoModifier, QPoint(25, 25));
-  QMouseEvent move(QEvent::MouseMove, QPointF(54, 44), grid->mapToGlobal(QPointF(54, 44)), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(54, 44), grid->mapToGlobal(QPointF(54, 44)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(grid, &move);
   EXPECT_TRUE(f.ed.DrawRect.Visible);
   QTest::mouseRelease(grid, Qt::LeftButton, Qt::NoModifier, QPoint(54, 44));

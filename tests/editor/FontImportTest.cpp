@@ -89,7 +89,8 @@ TEST_P(FontImportSpecialTexts, GiveBlankGlyphWithoutTouchingTheFont) {
   EXPECT_EQ(ed.FontSurface, editor::DesignEditor::MakeFontSurface());
   EXPECT_EQ(host.gridRedraws, 1);
 }
-INSTANTIATE_TEST_SUITE_P(, FontImportSpecialTexts, ::testing::Values(SpecialCase{"|+|", 32, 16}, SpecialCase{"", 10, 16}));
+INSTANTIATE_TEST_SUITE_P(, FontImportSpecialTexts,
+                         ::testing::Values(SpecialCase{"|+|", 32, 16}, SpecialCase{"", 10, 16}));
 
 TEST_F(FontImport, OneLetterTakesItsAdvanceWidthAndKeepsTheHeight) {
   ed.CharHeight = 12;
@@ -249,13 +250,11 @@ TEST_P(FontImportOddToolbar, ImportsSafely) {
     EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics(16).horizontalAdvance("W")));
   }
 }
-INSTANTIATE_TEST_SUITE_P(, FontImportOddToolbar,
-                         ::testing::Values(OddCase{"DejaVu Sans", "abc", "0", true},
-                                           OddCase{"DejaVu Sans", "-3", "0", true},
-                                           OddCase{"DejaVu Sans", "", "0", true},
-                                           OddCase{"No Such Font Here", "16", "0", true},
-                                           OddCase{"DejaVu Sans", "16", "99999", false},
-                                           OddCase{"DejaVu Sans", "16", "-99999", false}));
+INSTANTIATE_TEST_SUITE_P(
+    , FontImportOddToolbar,
+    ::testing::Values(OddCase{"DejaVu Sans", "abc", "0", true}, OddCase{"DejaVu Sans", "-3", "0", true},
+                      OddCase{"DejaVu Sans", "", "0", true}, OddCase{"No Such Font Here", "16", "0", true},
+                      OddCase{"DejaVu Sans", "16", "99999", false}, OddCase{"DejaVu Sans", "16", "-99999", false}));
 
 struct DirectionCase {
   const char16_t* text;

@@ -23,7 +23,7 @@ struct GlyphSizeNavigation : ::testing::Test, EditorFixture {
 struct SizeCase {
   const char* name;
   void (E::*step)();
-  int width, height;       // size before the step
+  int width, height;  // size before the step
   int wantWidth, wantHeight;
 };
 
@@ -45,17 +45,16 @@ TEST_P(SizeSteps, ChangeWithinLimitsAndAlwaysRedraw) {
   EXPECT_EQ(host.texts.value("tlWidth"), QString::number(c.wantWidth));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, SizeSteps,
-    ::testing::Values(SizeCase{"WidthIncAtMax", &E::WidthInc, 32, 16, 32, 16},
-                      SizeCase{"WidthInc", &E::WidthInc, 31, 16, 32, 16},
-                      SizeCase{"WidthDecAtOne", &E::WidthDec, 1, 5, 1, 5},
-                      SizeCase{"WidthDec", &E::WidthDec, 2, 5, 1, 5},
-                      SizeCase{"HeightIncAtMax", &E::HeightInc, 8, 16, 8, 16},
-                      SizeCase{"HeightInc", &E::HeightInc, 8, 15, 8, 16},
-                      SizeCase{"HeightDecAtOne", &E::HeightDec, 8, 1, 8, 1},
-                      SizeCase{"HeightDec", &E::HeightDec, 8, 2, 8, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, SizeSteps,
+                         ::testing::Values(SizeCase{"WidthIncAtMax", &E::WidthInc, 32, 16, 32, 16},
+                                           SizeCase{"WidthInc", &E::WidthInc, 31, 16, 32, 16},
+                                           SizeCase{"WidthDecAtOne", &E::WidthDec, 1, 5, 1, 5},
+                                           SizeCase{"WidthDec", &E::WidthDec, 2, 5, 1, 5},
+                                           SizeCase{"HeightIncAtMax", &E::HeightInc, 8, 16, 8, 16},
+                                           SizeCase{"HeightInc", &E::HeightInc, 8, 15, 8, 16},
+                                           SizeCase{"HeightDecAtOne", &E::HeightDec, 8, 1, 8, 1},
+                                           SizeCase{"HeightDec", &E::HeightDec, 8, 2, 8, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GlyphSizeNavigation, NarrowedColumnComesBackAndUndoRestoresSize) {
   StoreAll();

@@ -85,9 +85,9 @@ TEST_P(Mirrors, ReverseTheGlyphAreaOnlyAndTwiceRestore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Mirrors,
-                         ::testing::Values(FlipCase{true, 7}, FlipCase{true, 8}, FlipCase{true, 1},
-                                           FlipCase{true, 5}, FlipCase{true, 32}, FlipCase{false, 7},
-                                           FlipCase{false, 8}, FlipCase{false, 3}, FlipCase{false, 16}));
+                         ::testing::Values(FlipCase{true, 7}, FlipCase{true, 8}, FlipCase{true, 1}, FlipCase{true, 5},
+                                           FlipCase{true, 32}, FlipCase{false, 7}, FlipCase{false, 8},
+                                           FlipCase{false, 3}, FlipCase{false, 16}));
 
 TEST_F(GlyphTransforms, FlipHorizontalReversesASevenWideRow) {
   ed.CharWidth = 7;
@@ -173,19 +173,20 @@ TEST_P(Shifts, RoundTripOverTheMargin) {
 }
 
 using E = editor::DesignEditor;
-INSTANTIATE_TEST_SUITE_P(
-    Counts, Shifts,
-    ::testing::Values(ShiftCase{"Left", &E::ShiftDataLeft, &E::ShiftDataRight, 20, false},
-                      ShiftCase{"Left", &E::ShiftDataLeft, &E::ShiftDataRight, 21, true},
-                      ShiftCase{"Right", &E::ShiftDataRight, &E::ShiftDataLeft, 20, false},
-                      ShiftCase{"Right", &E::ShiftDataRight, &E::ShiftDataLeft, 21, false},
-                      ShiftCase{"Right", &E::ShiftDataRight, &E::ShiftDataLeft, 22, true},
-                      ShiftCase{"Up", &E::ShiftDataUp, &E::ShiftDataDown, 20, false},
-                      ShiftCase{"Up", &E::ShiftDataUp, &E::ShiftDataDown, 21, true},
-                      ShiftCase{"Down", &E::ShiftDataDown, &E::ShiftDataUp, 20, false},
-                      ShiftCase{"Down", &E::ShiftDataDown, &E::ShiftDataUp, 21, false},
-                      ShiftCase{"Down", &E::ShiftDataDown, &E::ShiftDataUp, 22, true}),
-    [](const auto& info) { return std::string(info.param.name) + std::to_string(info.param.count); });
+INSTANTIATE_TEST_SUITE_P(Counts, Shifts,
+                         ::testing::Values(ShiftCase{"Left", &E::ShiftDataLeft, &E::ShiftDataRight, 20, false},
+                                           ShiftCase{"Left", &E::ShiftDataLeft, &E::ShiftDataRight, 21, true},
+                                           ShiftCase{"Right", &E::ShiftDataRight, &E::ShiftDataLeft, 20, false},
+                                           ShiftCase{"Right", &E::ShiftDataRight, &E::ShiftDataLeft, 21, false},
+                                           ShiftCase{"Right", &E::ShiftDataRight, &E::ShiftDataLeft, 22, true},
+                                           ShiftCase{"Up", &E::ShiftDataUp, &E::ShiftDataDown, 20, false},
+                                           ShiftCase{"Up", &E::ShiftDataUp, &E::ShiftDataDown, 21, true},
+                                           ShiftCase{"Down", &E::ShiftDataDown, &E::ShiftDataUp, 20, false},
+                                           ShiftCase{"Down", &E::ShiftDataDown, &E::ShiftDataUp, 21, false},
+                                           ShiftCase{"Down", &E::ShiftDataDown, &E::ShiftDataUp, 22, true}),
+                         [](const auto& info) {
+                           return std::string(info.param.name) + std::to_string(info.param.count);
+                         });
 
 TEST_F(GlyphTransforms, ReplaceColourCoversMarginsAndIgnoresEmptySource) {
   auto& g = s.DesignData;
@@ -228,17 +229,16 @@ TEST_P(OneUndoStep, UndoRestoresTheGlyph) {
   EXPECT_EQ(Glyph(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Transforms, OneUndoStep,
-    ::testing::Values(UndoCase{"FlipHorizontal", [](E& e) { e.FlipHorizontal(); }, true},
-                      UndoCase{"FlipVertical", [](E& e) { e.FlipVertical(); }, true},
-                      UndoCase{"Invert", [](E& e) { e.Invert(); }, true},
-                      UndoCase{"ShiftLeft", [](E& e) { e.ShiftDataLeft(); }, false},
-                      UndoCase{"ShiftRight", [](E& e) { e.ShiftDataRight(); }, false},
-                      UndoCase{"ShiftUp", [](E& e) { e.ShiftDataUp(); }, false},
-                      UndoCase{"ShiftDown", [](E& e) { e.ShiftDataDown(); }, false},
-                      UndoCase{"ReplaceColour", [](E& e) { e.ReplcaeDataColor(2, 0); }, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Transforms, OneUndoStep,
+                         ::testing::Values(UndoCase{"FlipHorizontal", [](E& e) { e.FlipHorizontal(); }, true},
+                                           UndoCase{"FlipVertical", [](E& e) { e.FlipVertical(); }, true},
+                                           UndoCase{"Invert", [](E& e) { e.Invert(); }, true},
+                                           UndoCase{"ShiftLeft", [](E& e) { e.ShiftDataLeft(); }, false},
+                                           UndoCase{"ShiftRight", [](E& e) { e.ShiftDataRight(); }, false},
+                                           UndoCase{"ShiftUp", [](E& e) { e.ShiftDataUp(); }, false},
+                                           UndoCase{"ShiftDown", [](E& e) { e.ShiftDataDown(); }, false},
+                                           UndoCase{"ReplaceColour", [](E& e) { e.ReplcaeDataColor(2, 0); }, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A glyph 0 cells wide or high leaves the mirrors and the inversion nothing to
 // change, yet each still records its undo state and redraws.

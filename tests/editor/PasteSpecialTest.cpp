@@ -128,8 +128,8 @@ TEST_F(PasteFixture, CommandPastesTheClipboardAndOneUndoBringsTheGlyphBack) {
   ed.FormLoad();
   s.CurrentChar = 65;
   s.DesignData.Set(5, 5, 7);
-  ed.SaveUndoAction();         // an earlier edit's record
-  s.DesignData.Set(6, 6, 2);   // the last edit, on screen
+  ed.SaveUndoAction();        // an earlier edit's record
+  s.DesignData.Set(6, 6, 2);  // the last edit, on screen
   QClipboard* clip = QGuiApplication::clipboard();
   const QImage img = Pattern(12, 10);
   clip->setImage(img);

@@ -46,17 +46,27 @@ struct RenderTest : ::testing::Test, EditorFixture {
 };
 
 TEST(CellSize, FollowsZoomRoundedHalfToEvenAtLeastOne) {
-  const std::pair<int32_t, int32_t> cases[] = {{100, 10}, {105, 10}, {115, 12}, {125, 12}, {135, 14},
-                                               {15, 2},   {14, 1},   {5, 1},    {54, 5},   {55, 6},
-                                               {0, 1},    {-300, 1}, {2147483647, 214748365}};
+  const std::pair<int32_t, int32_t> cases[] = {{100, 10},
+                                               {105, 10},
+                                               {115, 12},
+                                               {125, 12},
+                                               {135, 14},
+                                               {15, 2},
+                                               {14, 1},
+                                               {5, 1},
+                                               {54, 5},
+                                               {55, 6},
+                                               {0, 1},
+                                               {-300, 1},
+                                               {2147483647, 214748365}};
   for (auto [zoom, cs] : cases) EXPECT_EQ(CellSizeForZoom(zoom), cs) << zoom;
 }
 
 TEST(ZoomFit, MatchesOneStepLowering) {
   const std::vector<std::array<int32_t, 4>> glyphsAndScreens = {
-      {8, 14, 1920, 1080}, {8, 14, 100, 100}, {32, 16, 300, 5000}, {7, 3, 33, 20},  {1, 1, 5, 5},
-      {0, 14, 100, 100},   {8, 0, 100, 100},  {8, 14, 5, 5},       {20000, 1, 1920, 1080},
-      {-4, 14, 100, 100},  {8, 14, 0, 0},     {8, 14, -1, -1},     {3, 3, 1920, 1080}};
+      {8, 14, 1920, 1080}, {8, 14, 100, 100}, {32, 16, 300, 5000}, {7, 3, 33, 20},         {1, 1, 5, 5},
+      {0, 14, 100, 100},   {8, 0, 100, 100},  {8, 14, 5, 5},       {20000, 1, 1920, 1080}, {-4, 14, 100, 100},
+      {8, 14, 0, 0},       {8, 14, -1, -1},   {3, 3, 1920, 1080}};
   for (const auto& g : glyphsAndScreens)
     for (int32_t zoom = -12; zoom <= 1500; zoom += (zoom < 200 ? 1 : 37)) {
       const auto want = SteppedFit(zoom, g[0], g[1], std::max(g[2], 0), std::max(g[3], 0));
@@ -214,7 +224,7 @@ TEST_F(RenderTest, CellSizeOneShowsEachCellAsItsPixel) {
 
 TEST_F(RenderTest, EmptyCellsOutsideGlyphShowOutsideColour) {
   Redraw(100);
-  EXPECT_EQ(At(95, 25), Rgb(s.OutsideColor));  // cell (9, 2): right of the glyph, no dot
+  EXPECT_EQ(At(95, 25), Rgb(s.OutsideColor));   // cell (9, 2): right of the glyph, no dot
   EXPECT_EQ(At(25, 155), Rgb(s.OutsideColor));  // cell (2, 15): below it
   EXPECT_EQ(At(115, 205), Rgb(s.OutsideColor));
   EXPECT_EQ(At(5, 5), Rgb(s.GridColor));  // inside: the dot
@@ -248,9 +258,9 @@ TEST_F(RenderTest, DamagedCellValuesShowInFixedColour) {
 }
 
 TEST_F(RenderTest, GuidesInOrderAndBorderLast) {
-  s.GuideLine[0][0] = 3;  // vertical, blue
-  s.GuideLine[1][2] = 2;  // horizontal, dark green, drawn after guide 0
-  s.GuideLine[0][4] = 8;  // at the glyph's width: under the border
+  s.GuideLine[0][0] = 3;           // vertical, blue
+  s.GuideLine[1][2] = 2;           // horizontal, dark green, drawn after guide 0
+  s.GuideLine[0][4] = 8;           // at the glyph's width: under the border
   s.GuideLine[1][5] = 2000000000;  // far outside any picture
   s.GuideLine[0][1] = -4;
   Redraw(100);
@@ -337,7 +347,7 @@ TEST_F(RenderTest, LargePictureIsHeldAsWindowRenderedLikeTheWhole) {
         ASSERT_EQ(Rgb(ed.DesignPicture, x - held.x(), y - held.y()), Rgb(whole.ed.DesignPicture, x, y))
             << x << "," << y;
   }
-  EXPECT_FALSE(ed.RenderArea(QRect(6, 31, 10, 8)));  // still inside the held window
+  EXPECT_FALSE(ed.RenderArea(QRect(6, 31, 10, 8)));         // still inside the held window
   EXPECT_FALSE(whole.ed.RenderArea(QRect(30, 20, 10, 8)));  // whole pictures never re-render
 }
 
@@ -385,7 +395,9 @@ QImage PaintedStepByStep(const doc::ModConst& s, int64_t w, int64_t h, int64_t c
   for (int64_t x = 0; x <= s.MaxWidth; ++x)
     for (int64_t y = 0; y <= s.MaxHeight; ++y) {
       const uint8_t v = s.DesignData.Get(int(x), int(y));
-      const QRgb c = v ? editor::CellDisplayColor(s.ColorTable, v) : (x >= w || y >= h) ? s.OutsideColor : s.BackgroundColor;
+      const QRgb c = v                    ? editor::CellDisplayColor(s.ColorTable, v)
+                     : (x >= w || y >= h) ? s.OutsideColor
+                                          : s.BackgroundColor;
       if (Rgb(c) == Rgb(s.BackgroundColor)) {
         const int64_t dx = static_cast<int64_t>(std::floor(x * cs + cs / 2.0));
         const int64_t dy = static_cast<int64_t>(std::floor(y * cs + cs / 2.0));
@@ -432,7 +444,7 @@ TEST(ScrollRange, EnabledOnlyWhenPictureExceedsViewport) {
     bool enabled;
     int max;
   };
-  const Case cases[] = {{100, 100, false, 0}, {101, 100, true, 1}, {50, 100, false, 0},
+  const Case cases[] = {{100, 100, false, 0},   {101, 100, true, 1},    {50, 100, false, 0},
                         {115.5, 100, true, 16}, {116.5, 100, true, 16}, {100.5, 100, true, 0}};
   for (const Case& c : cases) {
     const auto r = ComputeScrollRange(c.picture, c.viewport);

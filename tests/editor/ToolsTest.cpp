@@ -37,9 +37,7 @@ struct ToolsFixture : testsupport::EditorFixture {
     return out;
   }
   Cells Written() const { return CellsOf(static_cast<uint8_t>(s.CurrentColor)); }
-  int UndoStates() const {
-    return ed.History.InUse();
-  }
+  int UndoStates() const { return ed.History.InUse(); }
   void Fill(uint8_t v) {
     doc::DesignGrid& g = s.DesignData;
     for (int y = g.LowY(); y <= g.HighY(); ++y)
@@ -71,8 +69,7 @@ TEST_P(ShortClick, WritesNothingButRecordsOneUndoState) {
   EXPECT_FALSE(f.ed.DrawRect.Visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(BandTools, ShortClick,
-                         ::testing::Values(doc::ToolLine, doc::ToolBorder, doc::ToolRectangle));
+INSTANTIATE_TEST_SUITE_P(BandTools, ShortClick, ::testing::Values(doc::ToolLine, doc::ToolBorder, doc::ToolRectangle));
 
 // --- line tool ---------------------------------------------------------------
 
@@ -225,8 +222,11 @@ TEST(PointTool, FastStrokePaintsEveryCellBetweenMoves) {
     Cells painted;
   };
   const Case cases[] = {
-      {300, {15, 15}, {{285, 15}}, Range(0, 9, 0, 0)},                 // 30 px per cell, ten cells in one move
-      {10, {0.5f, 0.5f}, {{9.5f, 0.5f}, {9.5f, 6.5f}}, [] {           // one pixel per cell: an L, unbroken
+      {300, {15, 15}, {{285, 15}}, Range(0, 9, 0, 0)},  // 30 px per cell, ten cells in one move
+      {10,
+       {0.5f, 0.5f},
+       {{9.5f, 0.5f}, {9.5f, 6.5f}},
+       [] {  // one pixel per cell: an L, unbroken
          Cells c = Range(0, 9, 0, 0);
          for (const Cell& v : Range(9, 9, 0, 6)) c.insert(v);
          return c;

@@ -9,7 +9,8 @@ using testsupport::EditorFixture;
 
 // A record of the given size whose cell (x, y) holds seed + x + 3y (mod 15, never 0).
 std::string Glyph(int w, int h, int seed) {
-  return testsupport::MakeRecord(w, h, [seed](int x, int y) { return static_cast<uint8_t>(1 + (seed + x + 3 * y) % 15); });
+  return testsupport::MakeRecord(w, h,
+                                 [seed](int x, int y) { return static_cast<uint8_t>(1 + (seed + x + 3 * y) % 15); });
 }
 
 // The slots alone, without an editor: a full history drops its oldest state, and a

@@ -38,9 +38,9 @@ const QByteArray Start =
 
 TEST_F(IniFileBatchTest, BatchWritesExactlyWhatSingleWritesWrite) {
   const QList<IniFile::KeyWrite> writes = {
-      {"Latin", "Chars65", "a"},   {"Latin", "Chars66", ""},     {"Old", "Chars1", ""},
-      {"List", "Item2", ""},       {"New", "Chars32", " "},      {"List", "Item2", "New"},
-      {"Missing", "Chars1", ""},   {"latin", "Chars67", "C\\rtl"}, {"", "Chars0", "e"},
+      {"Latin", "Chars65", "a"}, {"Latin", "Chars66", ""},       {"Old", "Chars1", ""},
+      {"List", "Item2", ""},     {"New", "Chars32", " "},        {"List", "Item2", "New"},
+      {"Missing", "Chars1", ""}, {"latin", "Chars67", "C\\rtl"}, {"", "Chars0", "e"},
   };
   const QString single = dir.filePath("single.ini");
   Put(path, Start);

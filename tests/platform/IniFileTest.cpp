@@ -174,7 +174,8 @@ TEST_F(IniFileTest, ListsInUtf16AndWithAnyLineEndsRead) {
     const char* what;
     QByteArray bytes;
     QByteArray eol;
-  } cases[] = {{"UTF-16 LE", le, "\r\n"}, {"UTF-16 BE", be, "\r\n"}, {"CR only", crOnly, "\r"}, {"mixed", mixed, "\r\n"}};
+  } cases[] = {
+      {"UTF-16 LE", le, "\r\n"}, {"UTF-16 BE", be, "\r\n"}, {"CR only", crOnly, "\r"}, {"mixed", mixed, "\r\n"}};
   for (const auto& c : cases) {
     Put(c.bytes);
     IniFile fresh;

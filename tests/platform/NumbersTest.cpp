@@ -46,9 +46,8 @@ TEST(NumbersTest, HugeDigitStringsStayFinite) {
 }
 
 TEST(NumbersTest, RoundsHalvesToEven) {
-  const std::pair<double, double> cases[] = {{2.5, 2},  {3.5, 4},   {-2.5, -2}, {-3.5, -4}, {0.5, 0},
-                                             {1.5, 2},  {2.4999, 2}, {2.5001, 3}, {-0.4, 0}, {7, 7},
-                                             {1e300, 1e300}};
+  const std::pair<double, double> cases[] = {{2.5, 2},    {3.5, 4},    {-2.5, -2}, {-3.5, -4}, {0.5, 0},      {1.5, 2},
+                                             {2.4999, 2}, {2.5001, 3}, {-0.4, 0},  {7, 7},     {1e300, 1e300}};
   for (auto [in, out] : cases) EXPECT_EQ(RoundHalfEven(in), out) << in;
   EXPECT_FALSE(std::signbit(RoundHalfEven(-0.4)));
 }

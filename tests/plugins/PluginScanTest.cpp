@@ -77,19 +77,21 @@ TEST(PluginRegisterTool, RefusesWrongUseAndNonPluginsWithoutARegistry) {
   const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
   EXPECT_EQ(platform::ShellRunner::ExecuteFile(QN_PLUGIN_REGISTER_TOOL, {"-x", "a.so"}, {}, 10000), 2);
-  EXPECT_EQ(platform::ShellRunner::ExecuteFile(QN_PLUGIN_REGISTER_TOOL,
-                                               {"-s", QN_PLUGIN_FIXTURE_DIR "/NotAPlugin.so"}, {}, 10000),
+  EXPECT_EQ(platform::ShellRunner::ExecuteFile(QN_PLUGIN_REGISTER_TOOL, {"-s", QN_PLUGIN_FIXTURE_DIR "/NotAPlugin.so"},
+                                               {}, 10000),
             1);
   EXPECT_EQ(platform::ShellRunner::ExecuteFile(QN_PLUGIN_REGISTER_TOOL, {"-s", dir.filePath("missing.so")}, {}, 10000),
             1);
   EXPECT_FALSE(QFile::exists(DefaultRegistryFile()));
-  EXPECT_EQ(platform::ShellRunner::ExecuteFile(QN_PLUGIN_REGISTER_TOOL,
-                                               {"-s", QN_PLUGIN_FIXTURE_DIR "/TestImport.so"}, {}, 10000),
+  EXPECT_EQ(platform::ShellRunner::ExecuteFile(QN_PLUGIN_REGISTER_TOOL, {"-s", QN_PLUGIN_FIXTURE_DIR "/TestImport.so"},
+                                               {}, 10000),
             0);
   EXPECT_EQ(LookUpPlugin(DefaultRegistryFile(), "testimport.plugin"),
             QStringLiteral(QN_PLUGIN_FIXTURE_DIR "/TestImport.so"));
-  if (saved.isNull()) qunsetenv("XDG_CONFIG_HOME");
-  else qputenv("XDG_CONFIG_HOME", saved);
+  if (saved.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", saved);
 }
 
 }  // namespace

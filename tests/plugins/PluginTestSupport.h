@@ -33,8 +33,10 @@ struct PluginFolderTest : ::testing::Test {
     };
   }
   ~PluginFolderTest() override {
-    if (savedXdg.isNull()) qunsetenv("XDG_CONFIG_HOME");
-    else qputenv("XDG_CONFIG_HOME", savedXdg);
+    if (savedXdg.isNull())
+      qunsetenv("XDG_CONFIG_HOME");
+    else
+      qputenv("XDG_CONFIG_HOME", savedXdg);
   }
 
   QString Folder(plugins::PluginKind kind) const { return plugins::PluginFolder(state.Environment, kind); }

@@ -41,7 +41,8 @@ platform::Modal::Answer Message(QString* text, QStringList* captions = nullptr) 
   return [=](QDialog& d) {
     auto& box = static_cast<platform::MessageDialog&>(d);
     *text = box.Prompt;
-    if (captions) *captions = {box.Button3Caption.trimmed(), box.Button2Caption.trimmed(), box.Button1Caption.trimmed()};
+    if (captions)
+      *captions = {box.Button3Caption.trimmed(), box.Button2Caption.trimmed(), box.Button1Caption.trimmed()};
     box.Press(1);
     return d.result();
   };

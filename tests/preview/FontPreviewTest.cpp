@@ -21,8 +21,8 @@ TEST(FontPreview, SizeTextRules) {
     const char* text;
     double size;
   };
-  for (const Case c : {Case{"0", 8}, Case{"", 8}, Case{"abc", 8}, Case{"-5", 8}, Case{"500", 300},
-                       Case{"300", 300}, Case{"7.5", 7.5}, Case{" 18pt", 18}}) {
+  for (const Case c : {Case{"0", 8}, Case{"", 8}, Case{"abc", 8}, Case{"-5", 8}, Case{"500", 300}, Case{"300", 300},
+                       Case{"7.5", 7.5}, Case{" 18pt", 18}}) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(preview::FontPreviewSize(c.text), c.size);
     preview::frmFontPreview w({TahomaStandIn()});
@@ -38,8 +38,7 @@ TEST(FontPreview, OpensOnTahomaOrTheFamilyDrawnInItsPlace) {
     QString selected;
   };
   const QString standIn = TahomaStandIn();
-  for (const Case& c : {Case{{"Zeta", "tahoma", "Alpha"}, "tahoma"},
-                        Case{{"Zeta", standIn, "Alpha"}, standIn},
+  for (const Case& c : {Case{{"Zeta", "tahoma", "Alpha"}, "tahoma"}, Case{{"Zeta", standIn, "Alpha"}, standIn},
                         Case{{"Zeta", "Alpha"}, "Zeta"}}) {
     preview::frmFontPreview w(c.names);
     ASSERT_NE(w.lstFont->currentItem(), nullptr);
@@ -80,7 +79,8 @@ TEST(FontPreview, PersianSampleIsDrawnInTheStandInFamily) {
   preview::frmFontPreview w({TahomaStandIn()});
   w.cmbSize->setEditText("24");
   // A joined Persian phrase in the sample line, to look at its shaping in the grab.
-  w.txtSampleText->setText(QString::fromStdU16String(u"\u0633\u0644\u0627\u0645 \u06A9\u062A\u0627\u0628 \u0628\u0628\u0628"));
+  w.txtSampleText->setText(
+      QString::fromStdU16String(u"\u0633\u0644\u0627\u0645 \u06A9\u062A\u0627\u0628 \u0628\u0628\u0628"));
   const QImage img = previewtest::Grab(w, "font-preview");
   // Ink of the sample inside the preview label, on its white paper.
   const QRect area(w.lblPreview->mapTo(&w, QPoint(0, 0)), w.lblPreview->size());

@@ -81,8 +81,8 @@ TEST_F(LCDPreview, CharNumberDrawsThatCodeAndAnythingElseOnlyClears) {
     const char* number;
     bool draws;
   };
-  for (const Case c : {Case{"65", true}, Case{" 65 ", true}, Case{"0", false}, Case{"256", false},
-                       Case{"-65", false}, Case{"abc", false}, Case{"", false}}) {
+  for (const Case c : {Case{"65", true}, Case{" 65 ", true}, Case{"0", false}, Case{"256", false}, Case{"-65", false},
+                       Case{"abc", false}, Case{"", false}}) {
     SCOPED_TRACE(c.number);
     w.txtText->setText("A");  // something drawn first, so that clearing shows
     w.btnDraw_Click();
@@ -117,9 +117,9 @@ TEST_F(LCDPreview, TypingIntoOneBoxEmptiesTheOther) {
 
 TEST_F(LCDPreview, PersianRightToLeftUsesContextualFormsAndArabicDigits) {
   // Each form of beh and the digit 1 as a glyph of its own colour and width 2.
-  s.FontData[175] = Solid(2, 2, 4);  // initial
-  s.FontData[174] = Solid(2, 2, 8);  // final
-  s.FontData[129] = Solid(2, 2, 10); // Arabic-context 1
+  s.FontData[175] = Solid(2, 2, 4);   // initial
+  s.FontData[174] = Solid(2, 2, 8);   // final
+  s.FontData[129] = Solid(2, 2, 10);  // Arabic-context 1
   s.FontData['1'] = Solid(2, 2, 12);
   preview::frmLCDTest w(s, tables);
   w.txtText->setText(QString::fromStdU16String(u"\u0628\u06281"));

@@ -81,9 +81,9 @@ TEST_F(LEDPreview, WidthIsRoundedAndLimited) {
     int columns;
     const char* shown;
   };
-  for (const Case c : {Case{"0", 0, "0"}, Case{"12.5", 12, "12.5"}, Case{"13.5", 14, "13.5"},
-                       Case{"-3", 0, "-3"}, Case{"abc", 0, "abc"}, Case{"", 0, ""},
-                       Case{"2048", 2048, "2048"}, Case{"5000", 2048, "2048"}}) {
+  for (const Case c :
+       {Case{"0", 0, "0"}, Case{"12.5", 12, "12.5"}, Case{"13.5", 14, "13.5"}, Case{"-3", 0, "-3"},
+        Case{"abc", 0, "abc"}, Case{"", 0, ""}, Case{"2048", 2048, "2048"}, Case{"5000", 2048, "2048"}}) {
     SCOPED_TRACE(c.width);
     Show(w, "A", c.width);
     EXPECT_EQ(w.Panel().Columns(), c.columns);
@@ -96,9 +96,9 @@ TEST_F(LEDPreview, WidthIsRoundedAndLimited) {
 }
 
 TEST_F(LEDPreview, DigitOptionsSwapTheDigitGlyphs) {
-  s.FontData['1'] = Solid(1, 1, 1);  // Latin one: lights row 0
+  s.FontData['1'] = Solid(1, 1, 1);                                           // Latin one: lights row 0
   s.FontData[129] = Record(1, 2, [](int, int y) { return y == 1 ? 1 : 0; });  // Persian one: row 1
-  s.FontData[173] = Solid(1, 4, 0);  // beh, unlit
+  s.FontData[173] = Solid(1, 4, 0);                                           // beh, unlit
   preview::frmLEDTest w(s, tables);
   struct Case {
     std::u16string sample;
@@ -106,8 +106,7 @@ TEST_F(LEDPreview, DigitOptionsSwapTheDigitGlyphs) {
     bool persian;
   };
   for (const Case& c : {Case{u"1", {}, false}, Case{u"1", {1}, true}, Case{u"\u06281", {}, true},
-                        Case{u"\u06281", {0}, false}, Case{u"1", {0, 1}, true},
-                        Case{u"\u06281", {0, 1}, true}}) {
+                        Case{u"\u06281", {0}, false}, Case{u"1", {0, 1}, true}, Case{u"\u06281", {0, 1}, true}}) {
     Show(w, QString::fromStdU16String(c.sample), "4", c.checked);
     const int col = static_cast<int>(c.sample.size()) - 1;
     EXPECT_EQ(w.Panel().Lit(col, 0), !c.persian);
@@ -117,14 +116,14 @@ TEST_F(LEDPreview, DigitOptionsSwapTheDigitGlyphs) {
 
 TEST_F(LEDPreview, LayoutFollowsPitchAndColour) {
   preview::LEDPanel p;
-  preview::ShowLEDSample(p, {.sample = "", .ledSizeMm = 2, .pitchMm = 2.5, .columns = 5, .colorIndex = 5},
-                         16, s.FontData, tables);
+  preview::ShowLEDSample(p, {.sample = "", .ledSizeMm = 2, .pitchMm = 2.5, .columns = 5, .colorIndex = 5}, 16,
+                         s.FontData, tables);
   EXPECT_EQ(p.OnColor(), qRgb(0, 255, 0));
   for (int c = 0; c < 5; ++c) EXPECT_EQ(p.ElementX(c * 16), 2 * c);
   EXPECT_EQ(p.ElementY(1), 2);
   EXPECT_EQ(p.ElementY(3), 6);
-  preview::ShowLEDSample(p, {.sample = "", .ledSizeMm = 2, .pitchMm = 0, .columns = 3, .colorIndex = -1},
-                         16, s.FontData, tables);
+  preview::ShowLEDSample(p, {.sample = "", .ledSizeMm = 2, .pitchMm = 0, .columns = 3, .colorIndex = -1}, 16,
+                         s.FontData, tables);
   EXPECT_EQ(p.OnColor(), qRgb(100, 0, 0));  // nothing chosen: the first pair
   EXPECT_EQ(p.ElementX(47), 0);
   EXPECT_EQ(p.ElementY(47), 0);

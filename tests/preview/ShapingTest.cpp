@@ -31,44 +31,40 @@ TEST_P(ShapeCases, GiveTheBlockCodesInTextOrder) {
   EXPECT_EQ(preview::GlyphCodes(preview::ShapeText(Filled(), text)), c.codes);
 }
 
-constexpr char16_t Beh = 0x0628, Lam = 0x0644, Alef = 0x0627, TehMarbuta = 0x0629,
-                   Fatha = 0x064E, Kasra = 0x0650, Tatweel = 0x0640, Guillemet = 0x00AB;
+constexpr char16_t Beh = 0x0628, Lam = 0x0644, Alef = 0x0627, TehMarbuta = 0x0629, Fatha = 0x064E, Kasra = 0x0650,
+                   Tatweel = 0x0640, Guillemet = 0x00AB;
 
 INSTANTIATE_TEST_SUITE_P(
     Shaping, ShapeCases,
-    ::testing::Values(
-        ShapeCase{"Empty", u"", {}},
-        ShapeCase{"TwoBehs", {Beh, Beh}, {175, 174}},
-        ShapeCase{"LamAlefAlone", {Lam, Alef}, {273}},
-        ShapeCase{"LamAlefAfterBeh", {Beh, Lam, Alef}, {175, 274}},
-        ShapeCase{"AlefThenBeh", {Alef, Beh}, {171, 173}},
-        ShapeCase{"TehMarbutaInitial", {TehMarbuta, Beh}, {185, 174}},
-        ShapeCase{"TehMarbutaMedial", {Beh, TehMarbuta, Beh}, {175, 186, 174}},
-        ShapeCase{"TehMarbutaFinal", {Beh, TehMarbuta}, {175, 182}},
-        ShapeCase{"AlefMaksuraMedial", {Beh, 0x0649, Beh}, {175, 294, 174}},
-        ShapeCase{"LatinA", u"A", {65}},
-        ShapeCase{"Space", u" ", {32}},
-        ShapeCase{"DigitAlone", u"1", {49}},
-        ShapeCase{"DigitAfterBeh", {Beh, u'1'}, {173, 129}},
-        ShapeCase{"DigitAfterBehAndSpace", {Beh, u' ', u'1', u'2'}, {173, 32, 129, 130}},
-        ShapeCase{"DigitAfterLatinLetter", {Beh, u'A', u'1'}, {173, 65, 49}},
-        ShapeCase{"GuillemetThenBeh", {Guillemet, Beh}, {141, 173}},
-        ShapeCase{"GuillemetThenTwoBehs", {Guillemet, Beh, Beh}, {141, 175, 174}},
-        ShapeCase{"GuillemetBreaksTheJoin", {Beh, Guillemet, Beh}, {173, 141, 173}},
-        // A mark keeps its code; the letters on both sides still join across it.
-        ShapeCase{"MarkBetweenLetters", {Beh, Fatha, Beh}, {175, 299, 174}},
-        ShapeCase{"TwoMarksBetweenLetters", {Beh, Fatha, Kasra, Beh, Beh}, {175, 299, 301, 176, 174}},
-        ShapeCase{"MarkBeforeNonJoining", {Beh, Fatha, u' ', Beh}, {173, 299, 32, 173}},
-        ShapeCase{"MarkAtTheEnd", {Beh, Beh, Fatha}, {175, 174, 299}},
-        ShapeCase{"MarkBeforeRightJoiner", {Beh, Fatha, Alef}, {175, 299, 172}},
-        // Tatweel joins both ways and keeps its one code.
-        ShapeCase{"TatweelAlone", {Tatweel}, {295}},
-        ShapeCase{"TatweelBetweenLetters", {Beh, Tatweel, Beh}, {175, 295, 174}},
-        ShapeCase{"TatweelAfterLetter", {Beh, Tatweel}, {175, 295}},
-        ShapeCase{"TatweelBeforeLetter", {Tatweel, Beh}, {295, 174}},
-        ShapeCase{"PehIsolated", {0x067E}, {177}},
-        // Characters outside the code page read '?', a surrogate pair as one character.
-        ShapeCase{"OutsideTheCodePage", {0x4E2D, 0xD83D, 0xDE00}, {63, 63}}),
+    ::testing::Values(ShapeCase{"Empty", u"", {}}, ShapeCase{"TwoBehs", {Beh, Beh}, {175, 174}},
+                      ShapeCase{"LamAlefAlone", {Lam, Alef}, {273}},
+                      ShapeCase{"LamAlefAfterBeh", {Beh, Lam, Alef}, {175, 274}},
+                      ShapeCase{"AlefThenBeh", {Alef, Beh}, {171, 173}},
+                      ShapeCase{"TehMarbutaInitial", {TehMarbuta, Beh}, {185, 174}},
+                      ShapeCase{"TehMarbutaMedial", {Beh, TehMarbuta, Beh}, {175, 186, 174}},
+                      ShapeCase{"TehMarbutaFinal", {Beh, TehMarbuta}, {175, 182}},
+                      ShapeCase{"AlefMaksuraMedial", {Beh, 0x0649, Beh}, {175, 294, 174}},
+                      ShapeCase{"LatinA", u"A", {65}}, ShapeCase{"Space", u" ", {32}},
+                      ShapeCase{"DigitAlone", u"1", {49}}, ShapeCase{"DigitAfterBeh", {Beh, u'1'}, {173, 129}},
+                      ShapeCase{"DigitAfterBehAndSpace", {Beh, u' ', u'1', u'2'}, {173, 32, 129, 130}},
+                      ShapeCase{"DigitAfterLatinLetter", {Beh, u'A', u'1'}, {173, 65, 49}},
+                      ShapeCase{"GuillemetThenBeh", {Guillemet, Beh}, {141, 173}},
+                      ShapeCase{"GuillemetThenTwoBehs", {Guillemet, Beh, Beh}, {141, 175, 174}},
+                      ShapeCase{"GuillemetBreaksTheJoin", {Beh, Guillemet, Beh}, {173, 141, 173}},
+                      // A mark keeps its code; the letters on both sides still join across it.
+                      ShapeCase{"MarkBetweenLetters", {Beh, Fatha, Beh}, {175, 299, 174}},
+                      ShapeCase{"TwoMarksBetweenLetters", {Beh, Fatha, Kasra, Beh, Beh}, {175, 299, 301, 176, 174}},
+                      ShapeCase{"MarkBeforeNonJoining", {Beh, Fatha, u' ', Beh}, {173, 299, 32, 173}},
+                      ShapeCase{"MarkAtTheEnd", {Beh, Beh, Fatha}, {175, 174, 299}},
+                      ShapeCase{"MarkBeforeRightJoiner", {Beh, Fatha, Alef}, {175, 299, 172}},
+                      // Tatweel joins both ways and keeps its one code.
+                      ShapeCase{"TatweelAlone", {Tatweel}, {295}},
+                      ShapeCase{"TatweelBetweenLetters", {Beh, Tatweel, Beh}, {175, 295, 174}},
+                      ShapeCase{"TatweelAfterLetter", {Beh, Tatweel}, {175, 295}},
+                      ShapeCase{"TatweelBeforeLetter", {Tatweel, Beh}, {295, 174}},
+                      ShapeCase{"PehIsolated", {0x067E}, {177}},
+                      // Characters outside the code page read '?', a surrogate pair as one character.
+                      ShapeCase{"OutsideTheCodePage", {0x4E2D, 0xD83D, 0xDE00}, {63, 63}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Shaping, GlyphCodeStringUnitsAreCodePageCharacters) {
@@ -113,8 +109,7 @@ TEST(Shaping, TextBeyondFiveThousandCodesIsShapedWhole) {
 TEST(Shaping, UnfilledTablesGiveCodePageCodes) {
   const preview::CharTables empty;
   // Beh is byte 200 under Windows-1256; with no lists filled it joins like any high code.
-  EXPECT_EQ(preview::ShapeCodes(empty, QString::fromStdU16String({Beh, u'A', u'1'})),
-            (std::vector<int>{200, 65, 49}));
+  EXPECT_EQ(preview::ShapeCodes(empty, QString::fromStdU16String({Beh, u'A', u'1'})), (std::vector<int>{200, 65, 49}));
 }
 
 }  // namespace

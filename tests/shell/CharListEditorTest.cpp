@@ -58,9 +58,9 @@ TEST(CharListEditorLines, TheTwoLineFormsHideTheMarkerOnly) {
     int code;
     const char* value;
     const char* loaded;
-  } cases[] = {{65, "", "065 A"},   {32, "", "032 Space"},     {5, "", "005"},
-               {128, "", "128"},    {127, "", "127 \x7f"},     {200, "x\\rtl", "200 x"},
-               {66, "b", "066 b"},  {201, "x\\RTL", "201 x\\RTL"}, {0, "\\rtl\\rtl", "000 "}};
+  } cases[] = {{65, "", "065 A"},  {32, "", "032 Space"},         {5, "", "005"},
+               {128, "", "128"},   {127, "", "127 \x7f"},         {200, "x\\rtl", "200 x"},
+               {66, "b", "066 b"}, {201, "x\\RTL", "201 x\\RTL"}, {0, "\\rtl\\rtl", "000 "}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     EXPECT_EQ(shell::LoadedLine(c.code, QString::fromLatin1(c.value)), QString::fromLatin1(c.loaded));
@@ -233,8 +233,8 @@ TEST_F(CharListEditorTest, ReadOnlyFileIsReportedAndNothingIsLost) {
       if (script.Shown() != 1) return false;
     }
     const bool reported = shown.contains(file) && shown.contains("not writable", Qt::CaseInsensitive);
-    const bool kept = w.ListChars[65] == "z" && w.lstChars->item(65)->text() == "065 z" &&
-                      w.cmbList->currentText() == "Latin";
+    const bool kept =
+        w.ListChars[65] == "z" && w.lstChars->item(65)->text() == "065 z" && w.cmbList->currentText() == "Latin";
     if (::chmod(QFile::encodeName(file).constData(), 0644) != 0) return false;
     ScopedModalScript none;
     w.btnSave->click();

@@ -123,7 +123,7 @@ TEST_F(PanelFixture, RefreshGivesEveryGlyphWithDataItsThumbnail) {
   Write("[List]\nItem1=L\n");
   Start();
   s.FontData[65] = SolidRecord(10, 16, 2);
-  s.FontData[66] = SolidRecord(8, 8, 0);  // data without ink: white, not "Empty"
+  s.FontData[66] = SolidRecord(8, 8, 0);        // data without ink: white, not "Empty"
   s.FontData[67] = std::string("\x01\x02", 2);  // damaged
   s.FontData[68] = SolidRecord(0, 0, 0);
   panel->RefreshCharIcons(-1);
@@ -209,7 +209,7 @@ TEST_F(PanelFixture, RemoveEmptiesTheSelectedGlyph) {
   EXPECT_EQ(Icon(65), "Empty");
   EXPECT_FALSE(panel->ImageList1.ListImages.Contains("A65"));
   EXPECT_EQ(s.DesignData.Get(2, 2), 0);
-  EXPECT_EQ(drawAlls, 1);  // the glyph on screen is redrawn at once
+  EXPECT_EQ(drawAlls, 1);       // the glyph on screen is redrawn at once
   EXPECT_TRUE(s.FontModified);  // so that closing asks to save the removal
   s.FontModified = false;
   panel->RemoveCharacter();  // nothing left to remove: no change

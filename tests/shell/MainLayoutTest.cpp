@@ -23,14 +23,14 @@ struct MainLayoutFixture : ::testing::Test {
 };
 
 TEST_F(MainLayoutFixture, EveryKeyTheDispatcherComparesResolves) {
-  QStringList keys = {"mnuNew", "mnuSave", "mnuSaveAs", "mnuOpen", "mnuImport", "mnuExport", "mnuUndo",
-                      "mnuRedo", "mnuCopy", "mnuPaste", "mnuPasteSpecial", "mnuClear", "mnuRemove",
-                      "mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "mnuShiftLeft", "mnuShiftRight",
-                      "mnuShiftUp", "mnuShiftDown", "mnuReadFont", "mnuResetData", "mnuFontSetting",
-                      "mnuCharList", "tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor",
-                      "tlFlipVertical", "tlFlipHorizontal", "tlInvert", "mnuPreviousChar", "mnuNextChar",
-                      "muuLCDPreview", "mnuLEDPreview", "mnuFontPreview", "mnuDeviceLCD",
-                      "mnuOption", "tlText"};
+  QStringList keys = {
+      "mnuNew",         "mnuSave",          "mnuSaveAs",    "mnuOpen",         "mnuImport",       "mnuExport",
+      "mnuUndo",        "mnuRedo",          "mnuCopy",      "mnuPaste",        "mnuPasteSpecial", "mnuClear",
+      "mnuRemove",      "mnuWidthI",        "mnuWidthD",    "mnuHeightI",      "mnuHeightD",      "mnuShiftLeft",
+      "mnuShiftRight",  "mnuShiftUp",       "mnuShiftDown", "mnuReadFont",     "mnuResetData",    "mnuFontSetting",
+      "mnuCharList",    "tlPoint",          "tlLine",       "tlBorder",        "tlRectangle",     "tlReplaceColor",
+      "tlFlipVertical", "tlFlipHorizontal", "tlInvert",     "mnuPreviousChar", "mnuNextChar",     "muuLCDPreview",
+      "mnuLEDPreview",  "mnuFontPreview",   "mnuDeviceLCD", "mnuOption",       "tlText"};
   for (int k = 1; k <= 6; ++k) keys << QString("tlVG%1").arg(k) << QString("tlHG%1").arg(k);
   for (int n = 1; n <= 15; ++n) keys << QString("tlColor%1").arg(n);
   for (const QString& key : keys) {
@@ -92,31 +92,45 @@ TEST_F(MainLayoutFixture, BandsInOrderWithTheirCaptionsAndKinds) {
 }
 
 TEST_F(MainLayoutFixture, ToolsOfABandInOrder) {
-  EXPECT_EQ(BandKeys("bndFile"), QStringList({"mnuNew", "mnuOpen", "tlSpr", "mnuSave", "mnuSaveAs", "tlSpr",
-                                              "mnuExport", "mnuImport"}));
+  EXPECT_EQ(BandKeys("bndFile"),
+            QStringList({"mnuNew", "mnuOpen", "tlSpr", "mnuSave", "mnuSaveAs", "tlSpr", "mnuExport", "mnuImport"}));
   EXPECT_EQ(BandKeys("bndStandard"),
             QStringList({"mnuNew", "mnuOpen", "mnuSave", "tlSpr", "mnuCopy", "mnuPaste", "mnuClear"}));
   EXPECT_EQ(BandKeys("bndStatus"),
             QStringList({"tlFileName", "Tool92", "Tool94", "Tool96", "Tool97", "Tool98", "Tool99"}));
   EXPECT_EQ(BandKeys("bndDesignControl"),
-            QStringList({"mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "tlSpr", "mnuShiftLeft",
-                         "mnuShiftRight", "mnuShiftDown", "mnuShiftUp", "tlSpr", "mnuPreviousChar",
-                         "mnuNextChar", "tlSpr", "mnuReadFont", "mnuResetData"}));
+            QStringList({"mnuWidthI", "mnuWidthD", "mnuHeightI", "mnuHeightD", "tlSpr", "mnuShiftLeft", "mnuShiftRight",
+                         "mnuShiftDown", "mnuShiftUp", "tlSpr", "mnuPreviousChar", "mnuNextChar", "tlSpr",
+                         "mnuReadFont", "mnuResetData"}));
   EXPECT_EQ(BandKeys("bndColors").size(), 17);
   EXPECT_EQ(BandKeys("bndColors")[1], "tlSpr");
   EXPECT_EQ(BandKeys("bndColors")[5], "tlSpr");
 }
 
 TEST_F(MainLayoutFixture, CaptionsStandAsTheSystemHasThem) {
-  const std::pair<const char*, const char*> captions[] = {
-      {"mnuFile", "&File"},          {"mnuDevice", "Device"},       {"mnuSaveAs", "Save &As"},
-      {"mnuShiftDown", "Shift Dwon"}, {"muuLCDPreview", "LCD Preview"}, {"tlHorizonatlGuide", "Horizontal Guide"},
-      {"tlVerticalGuide", "Vertical Guide"}, {"mnuOption", "&Option"}, {"mnuDeviceLCD", "Send To LCD Device"},
-      {"tlFileName", "File Name"},   {"Tool92", "Insert"},          {"Tool97", "Scroll Lock"},
-      {"tlFont", "Font Name:"},      {"tlShift", "Shift Font:"},    {"tlZoom", "Zoom:"},
-      {"tlCharList", "CharList"},    {"tlColor1", "Black"},         {"tlColor12", "Magenta"},
-      {"tlColor15", "Dark Yellow"},  {"mnuReadFont", "Read Data From Font"}, {"mnuWidthD", "Width -"},
-      {"tlVG3", ""},                 {"tlHG6", ""}};
+  const std::pair<const char*, const char*> captions[] = {{"mnuFile", "&File"},
+                                                          {"mnuDevice", "Device"},
+                                                          {"mnuSaveAs", "Save &As"},
+                                                          {"mnuShiftDown", "Shift Dwon"},
+                                                          {"muuLCDPreview", "LCD Preview"},
+                                                          {"tlHorizonatlGuide", "Horizontal Guide"},
+                                                          {"tlVerticalGuide", "Vertical Guide"},
+                                                          {"mnuOption", "&Option"},
+                                                          {"mnuDeviceLCD", "Send To LCD Device"},
+                                                          {"tlFileName", "File Name"},
+                                                          {"Tool92", "Insert"},
+                                                          {"Tool97", "Scroll Lock"},
+                                                          {"tlFont", "Font Name:"},
+                                                          {"tlShift", "Shift Font:"},
+                                                          {"tlZoom", "Zoom:"},
+                                                          {"tlCharList", "CharList"},
+                                                          {"tlColor1", "Black"},
+                                                          {"tlColor12", "Magenta"},
+                                                          {"tlColor15", "Dark Yellow"},
+                                                          {"mnuReadFont", "Read Data From Font"},
+                                                          {"mnuWidthD", "Width -"},
+                                                          {"tlVG3", ""},
+                                                          {"tlHG6", ""}};
   for (auto [key, caption] : captions) EXPECT_EQ(Tool(key).Caption(), caption) << key;
   EXPECT_EQ(Tool("tlVG3").Action()->text(), "3");  // the menus still show a number
   EXPECT_FALSE(Tool("Tool98").Caption().isEmpty());
@@ -145,10 +159,13 @@ TEST_F(MainLayoutFixture, StoredTextsAndLists) {
 }
 
 TEST_F(MainLayoutFixture, OpenersOpenTheirPopupBands) {
-  const std::pair<const char*, const char*> openers[] = {
-      {"mnuFile", "bndFile"},       {"mnuEdit", "bndEdit"},   {"mnuView", "bndView"},
-      {"mnuDevice", "bndDevice"},   {"mnuTools", "bndTools"}, {"tlVerticalGuide", "bndVerticalGuide"},
-      {"tlHorizonatlGuide", "bndHorizontalGuide"}};
+  const std::pair<const char*, const char*> openers[] = {{"mnuFile", "bndFile"},
+                                                         {"mnuEdit", "bndEdit"},
+                                                         {"mnuView", "bndView"},
+                                                         {"mnuDevice", "bndDevice"},
+                                                         {"mnuTools", "bndTools"},
+                                                         {"tlVerticalGuide", "bndVerticalGuide"},
+                                                         {"tlHorizonatlGuide", "bndHorizontalGuide"}};
   for (auto [key, band] : openers) EXPECT_EQ(Tool(key).Action()->menu(), bar.Bands().Item(band).Menu()) << key;
   QToolBar* design = bar.Bands().Item("bndDesign").ToolBar();
   auto* guide = qobject_cast<QToolButton*>(design->widgetForAction(Tool("tlVerticalGuide").Action()));

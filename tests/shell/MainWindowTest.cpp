@@ -134,8 +134,8 @@ TEST(MainWindowCommands, SelectionClicksSetStateAndTheOnlyCheckMark) {
   {
     // The windows a click opens are closed at once; what they show has tests of its own.
     platform::ScopedModalScript script;
-    for (const char* key : {"tlText", "mnuImport", "mnuExport", "mnuPasteSpecial", "mnuCharList",
-                            "muuLCDPreview", "mnuLEDPreview", "mnuFontPreview", "mnuOption"})
+    for (const char* key : {"tlText", "mnuImport", "mnuExport", "mnuPasteSpecial", "mnuCharList", "muuLCDPreview",
+                            "mnuLEDPreview", "mnuFontPreview", "mnuOption"})
       f.win->ToolBar_ToolClick(f.Tool(key));
     EXPECT_EQ(script.Shown(), 6);  // import, export, the list editor and the three previews
   }
