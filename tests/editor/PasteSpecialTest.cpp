@@ -265,6 +265,10 @@ TEST(PasteSpecialOnX11, PicturePutOnTheClipboardByAnotherProgramBecomesTheGlyph)
   env.insert("DISPLAY", ":" + QString::fromLatin1(display));
   env.insert("QT_QPA_PLATFORM", "xcb");
   env.remove("WAYLAND_DISPLAY");
+  // The X keyboard library reads its key names with strndup past what the strict
+  // string check of the sanitizer allows; the connection to the server is not ours.
+  if (env.contains("ASAN_OPTIONS"))
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
 
   // xclip serves the selection from the background until the server goes away.
   QProcess fill;
