@@ -11,6 +11,11 @@ std::optional<Size> ReadSize(const std::string& record) {
   return Size{b(0) * 255 + b(1), b(2) * 255 + b(3)};
 }
 
+bool HoldsAllCells(const std::string& record) {
+  const auto size = ReadSize(record);
+  return size && record.size() - HeaderSize >= uint64_t(size->width) * uint64_t(size->height);
+}
+
 std::optional<std::string> Encode(const DesignGrid& grid, int width, int height) {
   if (width < 0 || height < 0 || width > MaxSide || height > MaxSide) return std::nullopt;
   std::string out(HeaderSize + static_cast<size_t>(width) * static_cast<size_t>(height), '\0');

@@ -22,6 +22,10 @@ struct Size {
 // The size bytes of a record; nullopt for a record shorter than its header.
 std::optional<Size> ReadSize(const std::string& record);
 
+// The record check of the font file: a header and at least its W x H cells. Bytes
+// beyond the cells are allowed (they are kept as they are).
+bool HoldsAllCells(const std::string& record);
+
 // Encodes the area (0, 0)..(w - 1, h - 1) of the grid; cells the grid lacks read as 0.
 // Refuses (nullopt) a size below 0 or above MaxSide.
 std::optional<std::string> Encode(const DesignGrid& grid, int width, int height);

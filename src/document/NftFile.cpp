@@ -291,15 +291,12 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
     }
     if (n > static_cast<uint64_t>(end - pos)) return damaged(at("the record ends past the end of the file"));
     if (n > 0) {
-      const char* p = bytes.constData() + pos;
-      if (n < CharRecord::HeaderSize) return damaged(at("the record is shorter than its size"));
-      const auto size = CharRecord::ReadSize(std::string(p, CharRecord::HeaderSize));
-      const uint64_t expected = CharRecord::HeaderSize + uint64_t(size->width) * uint64_t(size->height);
-      // Bytes beyond the cells are kept as they are; too few is damage.
-      if (n < expected) return damaged(at("the record is shorter than its size"));
-      widest = std::max(widest, size->width);
-      tallest = std::max(tallest, size->height);
-      font[code].assign(p, static_cast<size_t>(n));
+      std::string& record = font[code];
+      record.assign(bytes.constData() + pos, static_cast<size_t>(n));
+      if (!CharRecord::HoldsAllCells(record)) return damaged(at("the record is shorter than its size"));
+      const CharRecord::Size size = *CharRecord::ReadSize(record);
+      widest = std::max(widest, size.width);
+      tallest = std::max(tallest, size.height);
     }
     pos += static_cast<qsizetype>(n);
   }

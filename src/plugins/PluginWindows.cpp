@@ -1,5 +1,6 @@
 #include "plugins/PluginWindows.h"
 
+#include <algorithm>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,14 +21,8 @@ namespace plugins {
 
 bool IsImportableFont(const std::vector<std::string>& records) {
   if (records.size() != static_cast<size_t>(contract::RecordCount)) return false;
-  for (const std::string& r : records) {
-    if (r.empty()) continue;
-    const auto size = doc::CharRecord::ReadSize(r);
-    if (!size) return false;
-    const uint64_t expected = doc::CharRecord::HeaderSize + uint64_t(size->width) * uint64_t(size->height);
-    if (r.size() != expected) return false;
-  }
-  return true;
+  return std::all_of(records.begin(), records.end(),
+                     [](const std::string& r) { return r.empty() || doc::CharRecord::HoldsAllCells(r); });
 }
 
 PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,

@@ -30,8 +30,8 @@ struct FontHooks {
   std::function<void(int)> RefreshCharIcons;
 };
 
-// The records an import may take over: exactly 512, each empty or a record whose
-// length matches its size, as the font file demands.
+// The records an import may take over: exactly 512, each empty or a record that
+// holds all its cells, as the font file demands.
 bool IsImportableFont(const std::vector<std::string>& records);
 
 class PluginWindow : public QDialog {

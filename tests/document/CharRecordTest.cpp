@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DocumentTestSupport.h"
 #include "document/CharRecord.h"
 #include "document/ModConst.h"
 
@@ -170,3 +171,21 @@ TEST(ModConstDefaults, AuthorFieldIsPaddedAndCut) {
 }
 
 }  // namespace
+
+// The font file's record check, which an import through a plug-in shares: a header
+// and at least its cells.
+TEST(CharRecordCheck, HoldsAllCellsAsksForTheHeaderAndAtLeastTheCells) {
+  const std::string threeByTwo = testsupport::MakeRecord(3, 2, [](int, int) { return uint8_t{1}; });
+  const struct {
+    std::string record;
+    bool holds;
+  } cases[] = {
+      {threeByTwo, true},
+      {threeByTwo + "kept", true},  // bytes beyond the cells are allowed
+      {threeByTwo.substr(0, threeByTwo.size() - 1), false},
+      {std::string("\0\0\0\0", 4), true},  // 0 x 0
+      {std::string("\0\3", 2), false},     // shorter than its header
+      {std::string(), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(doc::CharRecord::HoldsAllCells(c.record), c.holds) << c.record.size();
+}

@@ -173,6 +173,21 @@ TEST_F(PluginWindows, ExportErrorShowsThePluginsDescriptionExactly) {
   EXPECT_EQ(s.FontData, before);
 }
 
+// What an import may take over: 512 records, each empty or holding all its cells
+// (longer is kept as the font file keeps it).
+TEST(ImportResult, FiveHundredTwelveRecordsThatHoldTheirCells) {
+  const std::string cell = testsupport::MakeRecord(1, 1, [](int, int) { return uint8_t{3}; });
+  std::vector<std::string> font(doc::GlyphCount);
+  font[1] = cell;
+  font[2] = cell + "tail";
+  EXPECT_TRUE(IsImportableFont(font));
+  font[3] = cell.substr(0, 4);
+  EXPECT_FALSE(IsImportableFont(font));
+  font[3].clear();
+  font.pop_back();
+  EXPECT_FALSE(IsImportableFont(font));
+}
+
 TEST_F(PluginWindows, ImportOfAWrongResultChangesNothing) {
   const auto before = s.FontData;
   for (const char* kind : {"256", "bad", "text"}) {
