@@ -36,14 +36,13 @@ struct PreviewFixture {
   }
 };
 
-// What the user sees of a window, also kept as a PNG in the temporary folder for a look
-// (quillane-preview-grabs/<name>.png), wherever the tests run from.
+// What the user sees of a window; with QN_GRAB_DIR set, also kept there as
+// <name>.png for a look.
 inline QImage Grab(QWidget& w, const QString& name) {
   w.ensurePolished();
   const QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QString dir = QDir::temp().filePath(QStringLiteral("quillane-preview-grabs"));
-  QDir().mkpath(dir);
-  img.save(QStringLiteral("%1/%2.png").arg(dir, name));
+  if (qEnvironmentVariableIsSet("QN_GRAB_DIR"))
+    img.save(QStringLiteral("%1/%2.png").arg(qEnvironmentVariable("QN_GRAB_DIR"), name));
   return img;
 }
 
