@@ -167,7 +167,6 @@ void frmMain::RunCommand(const CommandCall& call) {
     case Command::ToggleVerticalGuide: shell::ToggleGuideLine(*Design, 0, call.arg); break;
     case Command::ToggleHorizontalGuide: shell::ToggleGuideLine(*Design, 1, call.arg); break;
     case Command::SelectColor: shell::SelectColor(*Design, call.arg); break;
-    // Their windows are not built yet.
     case Command::PasteSpecial: Design->PasteSpecial(); break;
     // A saved list shows its new texts the next time it is chosen in the panel.
     case Command::ShowCharListEditor: ShowCharListEditor(Ini, CharListPath(), this); break;
@@ -223,8 +222,8 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 plugins::FontHooks frmMain::PluginHooks() {
-  return {[this] { Design->SaveFontData(); }, [this] { return doc::ConfirmSaveProject(S, *fileCommands_); },
-          [this] { Design->LoadFontData(); }, [this] { Design->DrawFont(); },
+  return {designProcedures_.SaveFontData, [this] { return doc::ConfirmSaveProject(S, *fileCommands_); },
+          [this] { Design->LoadFontData(); }, designProcedures_.DrawFont,
           [this](int code) { picCharList->RefreshCharIcons(code); }};
 }
 
