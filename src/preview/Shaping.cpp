@@ -1,6 +1,8 @@
 #include "preview/Shaping.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include "platform/CodePage.h"
 
@@ -79,79 +81,121 @@ QString LamAlef() { return QString::fromStdU16String({kLam, kAlef}); }
 // Whether a code joins to the letter before it (what the forward test asks of the next code).
 inline bool JoinsBefore(Joining j) { return j == Joining::Right || j == Joining::Dual; }
 
-// Runs the three passes and hands every final code to `sink`, in the order of the text.
-// Passes 2 and 3 run together: the contextual form of position j reads only the
-// unchanged codes after j, and the digit pass needs each code only once it is final.
-template <typename Sink>
-void Shape(const CharTables& t, const QString& text, Sink&& sink) {
-  const qsizetype len = text.size();
-  if (len == 0) return;
-  const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
-  const int16_t* lut = t.CodeOfChar.empty() ? nullptr : t.CodeOfChar.data();
+// Codes past the block can only come from a step that adds a form to one of the last
+// codes, which no table holds; they read as joining both ways instead of past the end.
+Joining JoiningAt(const std::array<Joining, GlyphCodeCount>& joining, int c) {
+  return c < GlyphCodeCount ? joining[c] : Joining::Dual;
+}
 
-  // Pass 1: the text as codes. The work array grows with the text, so a text of any
-  // length is shaped whole.
-  std::vector<uint16_t> codes(static_cast<size_t>(len));
-  size_t n = 0;
-  for (qsizetype i = 0; i < len; ++i) {
-    const char16_t u = in[i];
-    if (u == kLam && i + 1 < len && in[i + 1] == kAlef && t.LamAlefCode >= 0) {
-      codes[n++] = static_cast<uint16_t>(t.LamAlefCode);
-      ++i;
-    } else if (QChar::isHighSurrogate(u) && i + 1 < len && QChar::isLowSurrogate(in[i + 1])) {
-      codes[n++] = '?';  // one character outside the code page
-      ++i;
-    } else {
-      codes[n++] = lut ? static_cast<uint16_t>(lut[u]) : static_cast<uint16_t>(platform::AnsiCode(QChar(u)));
-    }
+struct StepResult {
+  int code;
+  bool p;  // the letter before the next code joins to it
+  bool a;  // Arabic context for digits
+};
+
+// Passes 2 and 3 for one code, written as plainly as the rules read; the shaping loop
+// only looks up what this gives. `nx`: the next code that is not a mark joins to this one.
+StepResult Step(const std::array<Joining, GlyphCodeCount>& joining, int c, bool nx, bool p, bool a) {
+  switch (joining[c]) {
+    case Joining::Mark: break;
+    case Joining::Right:
+      if (p) c += 1;
+      p = false;
+      break;
+    case Joining::None:
+    case Joining::NonJoining: p = false; break;
+    case Joining::Dual:
+      if (c != kTatweel) {
+        const bool borrows = c == kTehMarbuta || c == kAlefMaksura;
+        if (p && nx)
+          c += borrows ? 5 : 3;
+        else if (nx)
+          c += borrows ? 4 : 2;
+        else if (p)
+          c += 1;
+      }
+      p = nx;
+      break;
   }
+  // Pass 3: digits follow the context of the codes before them.
+  if (a && c >= 48 && c <= 57)
+    c += 80;
+  else if (!a && c >= kFirstDigitCode && c <= kFirstDigitCode + 9)
+    c -= 80;
+  if (c >= 65 && c <= 127)
+    a = false;
+  else if (c >= 128 && JoiningAt(joining, c) != Joining::NonJoining)
+    a = true;
+  return {c, p, a};
+}
 
-  const auto& joining = t.JoiningOf;
-  bool p = false;  // the letter before joins to this one
-  bool a = false;  // Arabic context for digits
-  for (size_t j = 0; j < n; ++j) {
-    int c = codes[j];
-    const Joining cls = joining[c];
-    switch (cls) {
-      case Joining::Mark: break;
-      case Joining::Right:
-        if (p) c += 1;
-        p = false;
-        break;
-      case Joining::None:
-      case Joining::NonJoining: p = false; break;
-      case Joining::Dual: {
-        // A letter joins forward when the next code that is not a mark joins to it.
-        size_t k = j + 1;
-        while (k < n && joining[codes[k]] == Joining::Mark) ++k;
-        const bool nx = k < n && JoinsBefore(joining[codes[k]]);
-        if (c != kTatweel) {
-          const bool borrows = c == kTehMarbuta || c == kAlefMaksura;
-          if (p && nx)
-            c += borrows ? 5 : 3;
-          else if (nx)
-            c += borrows ? 4 : 2;
-          else if (p)
-            c += 1;
-        }
-        p = nx;
-        break;
+uint16_t ScanBits(Joining j) {
+  if (j == Joining::Mark) return CharTables::kScanMark;
+  return JoinsBefore(j) ? CharTables::kScanJoinsBefore : 0;
+}
+
+// The pass-1 entry of a unit on its own, given its code; ScanOfChar holds it for every
+// unit once filled.
+uint16_t ScanEntry(const CharTables& t, char16_t u, int code) {
+  uint16_t v = static_cast<uint16_t>(code) | ScanBits(t.JoiningOf[code]);
+  if (QChar::isLowSurrogate(u) || (u == kAlef && t.LamAlefCode >= 0)) v |= CharTables::kScanPairs;
+  return v;
+}
+
+// Pass 1, run from the end of the text so that the same run knows, for each code, whether
+// the next code that is not a mark joins to it (the forward test of pass 2). Writes
+// code | that bit << 9 downwards ending before `end`; returns the first written.
+// A lam-alef or a surrogate pair is found from its second unit: neither pair can start
+// with the second unit of another, so reading from either end pairs the same units.
+template <typename ScanOfUnit>
+char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t* end, ScanOfUnit scanOf) {
+  const uint16_t lamAlef = t.LamAlefCode >= 0 ? static_cast<uint16_t>(t.LamAlefCode | ScanBits(t.JoiningOf[t.LamAlefCode])) : 0;
+  const uint16_t outside = static_cast<uint16_t>('?' | ScanBits(t.JoiningOf['?']));
+  char16_t* out = end;
+  unsigned nx = 0;  // nothing after the last code joins to it
+  for (qsizetype i = len - 1; i >= 0; --i) {
+    uint16_t v = scanOf(in[i]);
+    if (v & CharTables::kScanPairs) [[unlikely]] {
+      if (i > 0 && in[i] == kAlef && in[i - 1] == kLam) {
+        v = lamAlef;
+        --i;
+      } else if (i > 0 && QChar::isLowSurrogate(in[i]) && QChar::isHighSurrogate(in[i - 1])) {
+        v = outside;  // one character outside the code page
+        --i;
       }
     }
-    // Pass 3: digits follow the context of the codes before them.
-    if (a && c >= 48 && c <= 57)
-      c += 80;
-    else if (!a && c >= kFirstDigitCode && c <= kFirstDigitCode + 9)
-      c -= 80;
-    if (c >= 65 && c <= 127)
-      a = false;
-    else if (c >= 128 && joining[c] != Joining::NonJoining)
-      a = true;
-    sink(c);
+    *--out = static_cast<char16_t>((v & CharTables::kScanCode) | nx << 9);
+    // A mark lets the test see through it to the code after.
+    nx = (v & CharTables::kScanMark) ? nx : (v & CharTables::kScanJoinsBefore) != 0;
   }
+  return out;
+}
+
+char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t* end) {
+  if (t.ScanOfChar.empty()) return Scan(t, in, len, end, [&t](char16_t u) { return ScanEntry(t, u, platform::AnsiCode(QChar(u))); });
+  const uint16_t* table = t.ScanOfChar.data();
+  return Scan(t, in, len, end, [table](char16_t u) { return table[u]; });
 }
 
 }  // namespace
+
+CharTables::ShapeSteps::ShapeSteps(const std::array<Joining, GlyphCodeCount>& joining) {
+  QChar high[4];
+  for (int i = 0; i < 4; ++i) high[i] = platform::AnsiChar(static_cast<uint8_t>(128 + i));
+  for (int x = 0; x < kInputs; ++x) {
+    const int c = x & (GlyphCodeCount - 1);
+    const bool nx = x >= GlyphCodeCount;
+    uint8_t next = 0;
+    for (int s = 0; s < 4; ++s) {
+      const StepResult r = Step(joining, c, nx, s & 1, s & 2);
+      Code[x * 4 + s] = static_cast<uint16_t>(r.code);
+      const char16_t units[2] = {high[(r.code >> 7) & 3].unicode(), char16_t(r.code & 127)};
+      std::memcpy(&Units[x * 4 + s], units, sizeof units);
+      next |= static_cast<uint8_t>((r.p | r.a << 1) << (2 * s));
+    }
+    Next[x] = next;
+  }
+}
 
 void InitCharTables(CharTables& t) {
   t.CodeText.fill(QString());
@@ -169,10 +213,10 @@ void InitCharTables(CharTables& t) {
   for (int c = 296; c <= 304; ++c) t.MarkCodes.push_back(static_cast<int16_t>(c));
 
   // Pass 1 takes the first listed code whose text is the character, else its code-page code.
-  t.CodeOfChar.assign(65536, 0);
-  for (int u = 0; u < 65536; ++u) t.CodeOfChar[u] = static_cast<int16_t>(platform::AnsiCode(QChar(char16_t(u))));
+  std::vector<int16_t> codeOfChar(65536);
+  for (int u = 0; u < 65536; ++u) codeOfChar[u] = static_cast<int16_t>(platform::AnsiCode(QChar(char16_t(u))));
   for (int c = GlyphCodeCount - 1; c >= 0; --c)
-    if (t.CodeText[c].size() == 1) t.CodeOfChar[t.CodeText[c][0].unicode()] = static_cast<int16_t>(c);
+    if (t.CodeText[c].size() == 1) codeOfChar[t.CodeText[c][0].unicode()] = static_cast<int16_t>(c);
   t.LamAlefCode = -1;
   for (int c = 0; c < GlyphCodeCount && t.LamAlefCode < 0; ++c)
     if (t.CodeText[c] == LamAlef()) t.LamAlefCode = static_cast<int16_t>(c);
@@ -190,6 +234,9 @@ void InitCharTables(CharTables& t) {
       j = Joining::NonJoining;
     t.JoiningOf[c] = j;
   }
+  t.Steps = CharTables::ShapeSteps(t.JoiningOf);
+  t.ScanOfChar.resize(65536);
+  for (int u = 0; u < 65536; ++u) t.ScanOfChar[u] = ScanEntry(t, char16_t(u), codeOfChar[u]);
 }
 
 int16_t FindCode(std::span<const int16_t> list, int16_t code) {
@@ -216,24 +263,41 @@ std::vector<int> GlyphCodes(const QString& glyphCodeString) {
 }
 
 std::vector<int> ShapeCodes(const CharTables& t, const QString& text) {
-  std::vector<int> out;
-  out.reserve(static_cast<size_t>(text.size()));
-  Shape(t, text, [&](int c) { out.push_back(c); });
+  const qsizetype len = text.size();
+  std::unique_ptr<char16_t[]> work(new char16_t[static_cast<size_t>(len)]);  // no need to clear: written before read
+  const char16_t* x = Scan(t, reinterpret_cast<const char16_t*>(text.constData()), len, work.get() + len);
+  std::vector<int> out(static_cast<size_t>(work.get() + len - x));
+  const uint16_t* code = t.Steps.Code.data();
+  const uint8_t* next = t.Steps.Next.data();
+  unsigned s = 0;
+  for (int& c : out) {
+    c = code[*x * 4 + s];
+    s = (next[*x++] >> (2 * s)) & 3;
+  }
   return out;
 }
 
 QString ShapeText(const CharTables& t, const QString& text) {
-  // At most two units per character of the text; cut to what was written.
-  QString s(text.size() * 2, Qt::Uninitialized);
-  QChar* const begin = s.data();
-  QChar* out = begin;
-  QChar high[4];
-  for (int i = 0; i < 4; ++i) high[i] = platform::AnsiChar(static_cast<uint8_t>(128 + i));
-  Shape(t, text, [&](int c) {
-    *out++ = high[c >> 7];
-    *out++ = QChar(char16_t(c & 127));
-  });
-  s.truncate(out - begin);
+  // Two units per code, at most one code per unit of the text. Pass 1 writes its codes
+  // into the end of the same string, and the step loop writes each pair of units at or
+  // before the code it reads, so no second buffer is needed; cut to what was written.
+  const qsizetype len = text.size();
+  QString s(len * 2, Qt::Uninitialized);
+  char16_t* const begin = reinterpret_cast<char16_t*>(s.data());
+  const char16_t* x = Scan(t, reinterpret_cast<const char16_t*>(text.constData()), len, begin + 2 * len);
+  const qsizetype n = begin + 2 * len - x;
+  // Local pointers so that the stores into the string do not force the tables to be reloaded.
+  const uint32_t* units = t.Steps.Units.data();
+  const uint8_t* next = t.Steps.Next.data();
+  char16_t* out = begin;
+  unsigned state = 0;
+  for (qsizetype j = 0; j < n; ++j, out += 2) {
+    const unsigned xj = x[j];
+    std::memcpy(out, &units[xj * 4 + state], 4);
+    // The next state is read without waiting for the step's table entry: only a shift.
+    state = (next[xj] >> (2 * state)) & 3;
+  }
+  s.truncate(n * 2);
   return s;
 }
 

@@ -25,9 +25,29 @@ struct CharTables {
   // Before InitCharTables the lists are empty: every code of 128 or more joins both
   // ways and every character takes its Windows-1256 code.
   enum class Joining : uint8_t { None, NonJoining, Right, Dual, Mark };
-  std::vector<int16_t> CodeOfChar;  // 65536 UTF-16 units -> pass-1 code; empty until filled
   std::array<Joining, GlyphCodeCount> JoiningOf = UnfilledJoining();
   int16_t LamAlefCode = -1;
+
+  // Pass 1 per UTF-16 unit: the code (low 9 bits) and what the shaping loop asks of it
+  // next, so that it reads one entry per unit; empty until filled (the loop then asks
+  // the code page).
+  static constexpr uint16_t kScanCode = 0x1FF;
+  static constexpr uint16_t kScanJoinsBefore = 1 << 13;  // Right or Dual
+  static constexpr uint16_t kScanMark = 1 << 14;         // transparent for joining
+  static constexpr uint16_t kScanPairs = 1 << 15;        // may pair with the unit before it
+  std::vector<uint16_t> ScanOfChar;
+
+  // Passes 2 and 3 folded into one step per code. A step is indexed by the code, whether
+  // the next code that is not a mark joins to it (bit 9), and the state (bit 0: the code
+  // before joins to this one, bit 1: digits take their Arabic form). Built from JoiningOf.
+  struct ShapeSteps {
+    static constexpr int kInputs = 2 * GlyphCodeCount;
+    std::array<uint16_t, kInputs * 4> Code{};         // final code
+    std::array<uint32_t, kInputs * 4> Units{};        // its two output units, as stored in memory
+    std::array<uint8_t, kInputs> Next{};              // next state for state s at bits 2s..2s+1
+    explicit ShapeSteps(const std::array<Joining, GlyphCodeCount>& joining);
+  };
+  ShapeSteps Steps{JoiningOf};
 
   static constexpr std::array<Joining, GlyphCodeCount> UnfilledJoining() {
     std::array<Joining, GlyphCodeCount> a{};
