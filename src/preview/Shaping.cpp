@@ -149,7 +149,8 @@ uint16_t ScanEntry(const CharTables& t, char16_t u, int code) {
 // with the second unit of another, so reading from either end pairs the same units.
 template <typename ScanOfUnit>
 char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t* end, ScanOfUnit scanOf) {
-  const uint16_t lamAlef = t.LamAlefCode >= 0 ? static_cast<uint16_t>(t.LamAlefCode | ScanBits(t.JoiningOf[t.LamAlefCode])) : 0;
+  const uint16_t lamAlef =
+      t.LamAlefCode >= 0 ? static_cast<uint16_t>(t.LamAlefCode | ScanBits(t.JoiningOf[t.LamAlefCode])) : 0;
   const uint16_t outside = static_cast<uint16_t>('?' | ScanBits(t.JoiningOf['?']));
   char16_t* out = end;
   unsigned nx = 0;  // nothing after the last code joins to it
@@ -172,7 +173,8 @@ char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t*
 }
 
 char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t* end) {
-  if (t.ScanOfChar.empty()) return Scan(t, in, len, end, [&t](char16_t u) { return ScanEntry(t, u, platform::AnsiCode(QChar(u))); });
+  if (t.ScanOfChar.empty())
+    return Scan(t, in, len, end, [&t](char16_t u) { return ScanEntry(t, u, platform::AnsiCode(QChar(u))); });
   const uint16_t* table = t.ScanOfChar.data();
   return Scan(t, in, len, end, [table](char16_t u) { return table[u]; });
 }

@@ -42,9 +42,9 @@ struct CharTables {
   // before joins to this one, bit 1: digits take their Arabic form). Built from JoiningOf.
   struct ShapeSteps {
     static constexpr int kInputs = 2 * GlyphCodeCount;
-    std::array<uint16_t, kInputs * 4> Code{};         // final code
-    std::array<uint32_t, kInputs * 4> Units{};        // its two output units, as stored in memory
-    std::array<uint8_t, kInputs> Next{};              // next state for state s at bits 2s..2s+1
+    std::array<uint16_t, kInputs * 4> Code{};   // final code
+    std::array<uint32_t, kInputs * 4> Units{};  // its two output units, as stored in memory
+    std::array<uint8_t, kInputs> Next{};        // next state for state s at bits 2s..2s+1
     explicit ShapeSteps(const std::array<Joining, GlyphCodeCount>& joining);
   };
   ShapeSteps Steps{JoiningOf};

@@ -182,11 +182,30 @@ std::vector<int> ReferenceShape(const preview::CharTables& t, const std::u16stri
 
 TEST(Shaping, LongMixedTextMatchesThePlainPasses) {
   // Every kind of unit the shaping tells apart, in an order that puts each after each.
-  const std::u16string pieces[] = {
-      {Beh},       {Lam, Alef},   {Lam},          {Alef},         {Fatha},        {Kasra, Fatha},
-      {Tatweel},   {TehMarbuta},  {0x0649},       {0x067E},       {0x0621},       {Guillemet},
-      u"1",        u"09",         {0x06F1, 0x06F2}, u"A",         u"z",           u" ",
-      {0xD83D, 0xDE00}, {0xDE00}, {0xD83D},       {0x4E2D},       {0x20AC},       {0x0631, Fatha}};
+  const std::u16string pieces[] = {{Beh},
+                                   {Lam, Alef},
+                                   {Lam},
+                                   {Alef},
+                                   {Fatha},
+                                   {Kasra, Fatha},
+                                   {Tatweel},
+                                   {TehMarbuta},
+                                   {0x0649},
+                                   {0x067E},
+                                   {0x0621},
+                                   {Guillemet},
+                                   u"1",
+                                   u"09",
+                                   {0x06F1, 0x06F2},
+                                   u"A",
+                                   u"z",
+                                   u" ",
+                                   {0xD83D, 0xDE00},
+                                   {0xDE00},
+                                   {0xD83D},
+                                   {0x4E2D},
+                                   {0x20AC},
+                                   {0x0631, Fatha}};
   std::u16string text;
   uint32_t r = 12345;
   for (int i = 0; i < 4000; ++i) {
