@@ -108,7 +108,7 @@ void frmExport::bntOk_Click() {
   const PluginRecord* record = Selected();
   if (!record) return;
   // The glyph on screen is part of the font handed over, as for Save.
-  if (hooks_.SaveFontData) hooks_.SaveFontData();
+  if (hooks_.Design.SaveFontData) hooks_.Design.SaveFontData();
   const std::optional<Chosen> file = ChooseFile(QStringLiteral("Export "), *record);
   // "Ok" without a file chosen gives the folder alone: there is nothing to write to.
   if (file && file->HasFileTitle) {
@@ -159,10 +159,10 @@ void frmImport::bntOk_Click() {
     doc::ClearDesignData(S);
     for (size_t i = 0; i < records->size(); ++i) S.FontData[i] = std::move((*records)[i]);
     if (hooks_.LoadFontData) hooks_.LoadFontData();
-    if (hooks_.DrawFont) hooks_.DrawFont();
+    if (hooks_.Design.DrawFont) hooks_.Design.DrawFont();
     // The font in memory no longer matches its file; every thumbnail is stale.
     S.FontModified = true;
-    if (hooks_.RefreshCharIcons) hooks_.RefreshCharIcons(-1);
+    if (hooks_.List) hooks_.List->RefreshCharIcons(-1);
   }
   done(QDialog::Accepted);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/ModConst.h"
+#include "document/Ports.h"
 #include "plugins/PluginScan.h"
 
 class QLabel;
@@ -17,17 +18,17 @@ class QPushButton;
 
 namespace plugins {
 
-// The editor and the file commands as the two windows need them.
+// The editor, the glyph list and the file commands as the two windows need them.
 struct FontHooks {
-  // Stores the glyph on screen into FontData (the design window's SaveFontData).
-  std::function<void()> SaveFontData;
+  // SaveFontData before an export (the glyph on screen is part of the font), DrawFont
+  // after an import.
+  doc::DesignProcedures Design;
+  // The design window's LoadFontData, after the font was replaced.
+  std::function<void()> LoadFontData;
   // The file commands' save prompt; false = the user cancelled, do nothing.
   std::function<bool()> ConfirmSaveProject;
-  // The design window's LoadFontData and DrawFont, after the font was replaced.
-  std::function<void()> LoadFontData;
-  std::function<void()> DrawFont;
-  // Thumbnails of all 512 glyph codes with -1.
-  std::function<void(int)> RefreshCharIcons;
+  // Its thumbnails are rebuilt after an import; none without a list.
+  doc::GlyphList* List = nullptr;
 };
 
 // The records an import may take over: exactly 512, each empty or a record that

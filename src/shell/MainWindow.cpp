@@ -222,9 +222,8 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 plugins::FontHooks frmMain::PluginHooks() {
-  return {designProcedures_.SaveFontData, [this] { return doc::ConfirmSaveProject(S, *fileCommands_); },
-          [this] { Design->LoadFontData(); }, designProcedures_.DrawFont,
-          [this](int code) { picCharList->RefreshCharIcons(code); }};
+  return {designProcedures_, [this] { Design->LoadFontData(); },
+          [this] { return doc::ConfirmSaveProject(S, *fileCommands_); }, picCharList};
 }
 
 QStringList frmMain::FontNames() {

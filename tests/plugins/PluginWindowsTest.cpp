@@ -83,16 +83,27 @@ struct PluginWindows : plugintest::PluginFolderTest {
       s.FontData[code] = testsupport::MakeRecord(3, 2, [code](int x, int y) { return (code + x + y) % 16; });
     s.FontFileName = "/fonts/kept.nft";
   }
+  // The glyph list records its thumbnail refreshes among the calls.
+  struct RecordingList : doc::GlyphList {
+    std::vector<QString>& calls;
+    explicit RecordingList(std::vector<QString>& c) : calls(c) {}
+    std::optional<int> SelectedCode() override { return std::nullopt; }
+    int ItemCount() override { return 0; }
+    void SelectCode(int) override {}
+    void RefreshCharIcons(int code) override { calls.push_back("RefreshCharIcons " + QString::number(code)); }
+    QString ListName() override { return {}; }
+  };
+  RecordingList list{calls};
   FontHooks Hooks() {
     FontHooks h;
-    h.SaveFontData = [this] { calls.push_back("SaveFontData"); };
+    h.Design.SaveFontData = [this] { calls.push_back("SaveFontData"); };
     h.ConfirmSaveProject = [this] {
       calls.push_back("ConfirmSaveProject");
       return confirm;
     };
     h.LoadFontData = [this] { calls.push_back("LoadFontData"); };
-    h.DrawFont = [this] { calls.push_back("DrawFont"); };
-    h.RefreshCharIcons = [this](int code) { calls.push_back("RefreshCharIcons " + QString::number(code)); };
+    h.Design.DrawFont = [this] { calls.push_back("DrawFont"); };
+    h.List = &list;
     return h;
   }
   void Pick(PluginWindow& w, int row) {
