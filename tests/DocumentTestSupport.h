@@ -6,8 +6,10 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,19 +42,25 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
 
 // Runs check as an ordinary user and tells whether it held. Root may write any
 // file, so as root it runs in a child process that gives up root first (user and
-// group 65534); files it must reach need permissions for others.
-inline bool AsOrdinaryUser(const std::function<bool()>& check) {
+// group 65534, no further groups); files it must reach need permissions for others.
+// nullopt when root cannot give up its rights here.
+inline std::optional<bool> TryAsOrdinaryUser(const std::function<bool()>& check) {
   if (::geteuid() != 0) return check();
+  constexpr int kCannotDrop = 2;
   const pid_t child = ::fork();
-  if (child < 0) return false;
+  if (child < 0) return std::nullopt;
   if (child == 0) {
     ::alarm(60);  // a stuck child must not hold the test
-    const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && check();
-    ::_exit(ok ? 0 : 1);
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(kCannotDrop);
+    ::_exit(check() ? 0 : 1);
   }
   int status = 0;
-  if (::waitpid(child, &status, 0) != child) return false;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
+  if (WEXITSTATUS(status) == kCannotDrop) return std::nullopt;
+  return WEXITSTATUS(status) == 0;
 }
+
+// The same, where rights that cannot be dropped count as the check failing.
+inline bool AsOrdinaryUser(const std::function<bool()>& check) { return TryAsOrdinaryUser(check).value_or(false); }
 
 }  // namespace testsupport

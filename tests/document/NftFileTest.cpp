@@ -11,7 +11,6 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <grp.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <thread>
@@ -197,20 +196,8 @@ TEST_F(NftFixture, SaveRefusesAFileThatIsNotWritable) {
     const auto err = NftFile::WriteFile(path, bytes);
     return err && err->contains(path);
   };
-  if (::geteuid() != 0) {
-    EXPECT_TRUE(refused());
-  } else {
-    // Root may write anything: try it as an ordinary user.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && refused();
-      ::_exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+  // Root may write anything: as root this runs as an ordinary user.
+  EXPECT_TRUE(testsupport::AsOrdinaryUser(refused));
   EXPECT_EQ(Slurp(path), QByteArray("keep"));
 }
 
@@ -331,21 +318,6 @@ struct StatOf {
   explicit StatOf(const QString& p) { EXPECT_EQ(::stat(QFile::encodeName(p).constData(), &st), 0) << p.toStdString(); }
 };
 
-// Runs body as the user nobody in a child process; true when it exits with 0.
-// nullopt when the rights cannot be dropped (not root).
-std::optional<bool> AsNobody(const std::function<bool()>& body) {
-  if (::geteuid() != 0) return body();
-  const pid_t child = ::fork();
-  if (child < 0) return std::nullopt;
-  if (child == 0) {
-    const bool ok = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 && body();
-    ::_exit(ok ? 0 : 1);
-  }
-  int status = 0;
-  if (::waitpid(child, &status, 0) != child) return std::nullopt;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 TEST_F(NftFixture, SaveFollowsAChainOfLinksToTheRealFile) {
   const QString real = Path("real.nft");
   {
@@ -424,7 +396,7 @@ TEST_F(NftFixture, WritableFileInAReadOnlyFolderIsWrittenInPlace) {
   ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
   s.FontData[9] = Glyph(5, 5, 5);
   const QByteArray bytes = NftFile::Build(s, "x");
-  const auto result = AsNobody([&] {
+  const auto result = testsupport::TryAsOrdinaryUser([&] {
     const bool inPlace = !NftFile::WriteFile(path, bytes);
     const auto refused = NftFile::WriteFile(fresh, bytes);
     return inPlace && refused && refused->contains(fresh) && refused->contains("Permission denied");
