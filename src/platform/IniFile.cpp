@@ -286,23 +286,10 @@ void IniFile::WriteValue(const QString& section, const QString& key, const QStri
 
 void IniFile::WriteValues(const QString& section, const QList<QPair<QString, QString>>& keyValues,
                           const QString& path) {
-  Load(path);
-  const QString name = CleanName(section);
-  bool anyValue = false;
-  for (const auto& kv : keyValues) anyValue = anyValue || !kv.second.isEmpty();
-  Section* s = anyValue ? &FindOrAddSection(name) : FindSection(Fold(name));
-  if (!s) {
-    lastWriteFailed_ = false;  // clearing keys of a missing section changes nothing
-    return;
-  }
-  bool changed = false;
-  for (const auto& kv : keyValues) changed = SetKey(*s, CleanName(kv.first), kv.second) || changed;
-  s->dirty = s->dirty || changed;
-  if (changed) {
-    Save();
-  } else {
-    lastWriteFailed_ = false;
-  }
+  QList<KeyWrite> writes;
+  writes.reserve(keyValues.size());
+  for (const auto& kv : keyValues) writes.push_back({section, kv.first, kv.second});
+  WriteBatch(writes, path);  // a failure is kept for LastWriteFailed
 }
 
 std::optional<QString> IniFile::WriteBatch(const QList<KeyWrite>& writes, const QString& path) {

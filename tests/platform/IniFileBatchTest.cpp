@@ -73,7 +73,11 @@ TEST_F(IniFileBatchTest, FailedBatchGivesTheReasonAndLeavesFileAndReadsAlone) {
       IniFile user;
       const auto failed = user.WriteBatch({{"Latin", "Chars65", "z"}, {"List", "Item3", "z"}}, path);
       // The next read shows the disk, not the refused keys.
-      return failed && !failed->isEmpty() && user.ReadValue("List", "Item3", "", path).isEmpty();
+      const bool batchRefused = failed && !failed->isEmpty() && user.ReadValue("List", "Item3", "", path).isEmpty();
+      // A single write takes the same road.
+      IniFile single;
+      single.WriteValue("List", "Item3", "z", path);
+      return batchRefused && single.LastWriteFailed();
     }));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
     EXPECT_EQ(Get(path), Start);
