@@ -15,6 +15,16 @@ QString WithoutFoundry(const QString& family) {
 
 QString DrawnFamily(const QString& name) { return WithoutFoundry(QFontInfo(QFont(name)).family()); }
 
+int IndexOfTahoma(const QStringList& names) {
+  const auto find = [&](const QString& name) {
+    for (qsizetype i = 0; i < names.size(); ++i)
+      if (names[i].compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    return -1;
+  };
+  const int tahoma = find(QStringLiteral("Tahoma"));
+  return tahoma >= 0 ? tahoma : find(DrawnFamily(QStringLiteral("Tahoma")));
+}
+
 QStringList UserFontFamilies(const QStringList& databaseFamilies) {
   QStringList out;
   QSet<QString> seen;

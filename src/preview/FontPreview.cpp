@@ -93,13 +93,7 @@ void frmFontPreview::Form_Load() {
   lstFont->addItems(fontNames_);
   // Where "Tahoma" is not installed, the family drawn in its place, so that the window
   // never opens blank; else the first name.
-  auto find = [&](const QString& name) {
-    for (int i = 0; i < lstFont->count(); ++i)
-      if (lstFont->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
-  };
-  int row = find(QStringLiteral("Tahoma"));
-  if (row < 0) row = find(platform::DrawnFamily(QStringLiteral("Tahoma")));
+  int row = platform::IndexOfTahoma(fontNames_);
   if (row < 0 && lstFont->count() > 0) row = 0;
   lstFont->setCurrentRow(row);
   cmbStyle->setCurrentIndex(0);

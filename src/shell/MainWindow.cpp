@@ -100,19 +100,9 @@ void frmMain::InitMainWindow() {
   // 1. Installed fonts, "tahoma" chosen by its whole name in any letter case.
   platform::BarTool& font = ToolBar.Bands().Item("bndFont").Tools().Item("tlFont");
   const QStringList families = InstalledFonts();
-  for (int i = 0; i < families.size(); ++i) {
-    font.AddItem(families[i]);
-    if (families[i].toLower() == QLatin1String("tahoma")) font.SetListIndex(i);
-  }
+  for (const QString& family : families) font.AddItem(family);
   // Without Tahoma, the family drawn in its place, so that the box names the font imports use.
-  if (font.ListIndex() < 0) {
-    const QString substitute = platform::DrawnFamily(QStringLiteral("Tahoma"));
-    for (int i = 0; i < families.size(); ++i)
-      if (families[i].compare(substitute, Qt::CaseInsensitive) == 0) {
-        font.SetListIndex(i);
-        break;
-      }
-  }
+  if (const int tahoma = platform::IndexOfTahoma(families); tahoma >= 0) font.SetListIndex(tahoma);
   // 2. The character-list panel docks as the control of "tlCharList".
   ToolBar.Bands().Item("bndCharList").Tools().Item("tlCharList").SetControl(picCharList);
   if (QDockWidget* dock = ToolBar.Bands().Item("bndCharList").Dock())
