@@ -1,8 +1,7 @@
 #include "preview/Shaping.h"
 
 #include <algorithm>
-#include <cstring>
-#include <memory>
+#include <optional>
 
 #include "platform/CodePage.h"
 
@@ -78,126 +77,63 @@ constexpr uint8_t kMarkBytes[] = {240, 241, 242, 243, 245, 246, 248, 250, 255};
 
 QString LamAlef() { return QString::fromStdU16String({kLam, kAlef}); }
 
-// Whether a code joins to the letter before it (what the forward test asks of the next code).
-inline bool JoinsBefore(Joining j) { return j == Joining::Right || j == Joining::Dual; }
-
-// Codes past the block can only come from a step that adds a form to one of the last
-// codes, which no table holds; they read as joining both ways instead of past the end.
-Joining JoiningAt(const std::array<Joining, GlyphCodeCount>& joining, int c) {
-  return c < GlyphCodeCount ? joining[c] : Joining::Dual;
+// The plain equivalent in the block of a character that the code page lacks; 0 for none.
+char16_t PlainEquivalent(char16_t u) {
+  if (u == 0x06CC) return 0x0649;                              // Persian yeh: alef maksura
+  if (u >= 0x0660 && u <= 0x0669) return u'0' + (u - 0x0660);  // Arabic-Indic digits
+  if (u >= 0x06F0 && u <= 0x06F9) return u'0' + (u - 0x06F0);  // Persian digits
+  return 0;
 }
 
-struct StepResult {
+// What an invisible format character does to the joining of its neighbours: the
+// non-joiner breaks the join, the joiner joins both ways as a tatweel would, and the
+// direction marks let the join pass through them. None of them is drawn.
+std::optional<Joining> FormatJoining(char16_t u) {
+  switch (u) {
+    case 0x200C: return Joining::None;
+    case 0x200D: return Joining::Dual;
+    case 0x200E:
+    case 0x200F:
+    case 0x061C: return Joining::Mark;
+    default: return std::nullopt;
+  }
+}
+
+Joining JoiningOf(const CharTables& t, int c) {
+  return c >= 0 && c < GlyphCodeCount ? t.JoiningOf[static_cast<size_t>(c)] : Joining::Dual;
+}
+
+// One unit of the text after pass 1: a code to draw, or a format character that only
+// joins (code -1, not shown).
+struct Unit {
   int code;
-  bool p;  // the letter before the next code joins to it
-  bool a;  // Arabic context for digits
+  qsizetype at;
+  Joining joining;
+  bool shown;
 };
 
-// Passes 2 and 3 for one code, written as plainly as the rules read; the shaping loop
-// only looks up what this gives. `nx`: the next code that is not a mark joins to this one.
-StepResult Step(const std::array<Joining, GlyphCodeCount>& joining, int c, bool nx, bool p, bool a) {
-  switch (joining[c]) {
-    case Joining::Mark: break;
-    case Joining::Right:
-      if (p) c += 1;
-      p = false;
-      break;
-    case Joining::None:
-    case Joining::NonJoining: p = false; break;
-    case Joining::Dual:
-      if (c != kTatweel) {
-        const bool borrows = c == kTehMarbuta || c == kAlefMaksura;
-        if (p && nx)
-          c += borrows ? 5 : 3;
-        else if (nx)
-          c += borrows ? 4 : 2;
-        else if (p)
-          c += 1;
-      }
-      p = nx;
-      break;
+// Whether the next unit after j that is not transparent joins to the letter before it.
+// Marks are seen through, however many follow each other.
+bool NextJoinsBefore(const std::vector<Unit>& units, size_t j) {
+  for (size_t k = j + 1; k < units.size(); ++k) {
+    const Joining n = units[k].joining;
+    if (n != Joining::Mark) return n == Joining::Right || n == Joining::Dual;
   }
-  // Pass 3: digits follow the context of the codes before them.
-  if (a && c >= 48 && c <= 57)
-    c += 80;
-  else if (!a && c >= kFirstDigitCode && c <= kFirstDigitCode + 9)
-    c -= 80;
-  if (c >= 65 && c <= 127)
-    a = false;
-  else if (c >= 128 && JoiningAt(joining, c) != Joining::NonJoining)
-    a = true;
-  return {c, p, a};
+  return false;
 }
 
-uint16_t ScanBits(Joining j) {
-  if (j == Joining::Mark) return CharTables::kScanMark;
-  return JoinsBefore(j) ? CharTables::kScanJoinsBefore : 0;
-}
-
-// The pass-1 entry of a unit on its own, given its code; ScanOfChar holds it for every
-// unit once filled.
-uint16_t ScanEntry(const CharTables& t, char16_t u, int code) {
-  uint16_t v = static_cast<uint16_t>(code) | ScanBits(t.JoiningOf[code]);
-  if (QChar::isLowSurrogate(u) || (u == kAlef && t.LamAlefCode >= 0)) v |= CharTables::kScanPairs;
-  return v;
-}
-
-// Pass 1, run from the end of the text so that the same run knows, for each code, whether
-// the next code that is not a mark joins to it (the forward test of pass 2). Writes
-// code | that bit << 9 downwards ending before `end`; returns the first written.
-// A lam-alef or a surrogate pair is found from its second unit: neither pair can start
-// with the second unit of another, so reading from either end pairs the same units.
-template <typename ScanOfUnit>
-char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t* end, ScanOfUnit scanOf) {
-  const uint16_t lamAlef =
-      t.LamAlefCode >= 0 ? static_cast<uint16_t>(t.LamAlefCode | ScanBits(t.JoiningOf[t.LamAlefCode])) : 0;
-  const uint16_t outside = static_cast<uint16_t>('?' | ScanBits(t.JoiningOf['?']));
-  char16_t* out = end;
-  unsigned nx = 0;  // nothing after the last code joins to it
-  for (qsizetype i = len - 1; i >= 0; --i) {
-    uint16_t v = scanOf(in[i]);
-    if (v & CharTables::kScanPairs) [[unlikely]] {
-      if (i > 0 && in[i] == kAlef && in[i - 1] == kLam) {
-        v = lamAlef;
-        --i;
-      } else if (i > 0 && QChar::isLowSurrogate(in[i]) && QChar::isHighSurrogate(in[i - 1])) {
-        v = outside;  // one character outside the code page
-        --i;
-      }
-    }
-    *--out = static_cast<char16_t>((v & CharTables::kScanCode) | nx << 9);
-    // A mark lets the test see through it to the code after.
-    nx = (v & CharTables::kScanMark) ? nx : (v & CharTables::kScanJoinsBefore) != 0;
-  }
-  return out;
-}
-
-char16_t* Scan(const CharTables& t, const char16_t* in, qsizetype len, char16_t* end) {
-  if (t.ScanOfChar.empty())
-    return Scan(t, in, len, end, [&t](char16_t u) { return ScanEntry(t, u, platform::AnsiCode(QChar(u))); });
-  const uint16_t* table = t.ScanOfChar.data();
-  return Scan(t, in, len, end, [table](char16_t u) { return table[u]; });
+// The form of a letter that joins both ways: isolated, final (+1), initial (+2) or medial
+// (+3); teh marbuta and alef maksura take the initial and medial forms of teh and yeh,
+// two codes further on.
+int DualForm(int c, bool joinsBefore, bool joinsNext) {
+  const int borrowed = (c == kTehMarbuta || c == kAlefMaksura) ? 2 : 0;
+  if (joinsBefore && joinsNext) return c + 3 + borrowed;
+  if (joinsNext) return c + 2 + borrowed;
+  if (joinsBefore) return c + 1;
+  return c;
 }
 
 }  // namespace
-
-CharTables::ShapeSteps::ShapeSteps(const std::array<Joining, GlyphCodeCount>& joining) {
-  QChar high[4];
-  for (int i = 0; i < 4; ++i) high[i] = platform::AnsiChar(static_cast<uint8_t>(128 + i));
-  for (int x = 0; x < kInputs; ++x) {
-    const int c = x & (GlyphCodeCount - 1);
-    const bool nx = x >= GlyphCodeCount;
-    uint8_t next = 0;
-    for (int s = 0; s < 4; ++s) {
-      const StepResult r = Step(joining, c, nx, s & 1, s & 2);
-      Code[x * 4 + s] = static_cast<uint16_t>(r.code);
-      const char16_t units[2] = {high[(r.code >> 7) & 3].unicode(), char16_t(r.code & 127)};
-      std::memcpy(&Units[x * 4 + s], units, sizeof units);
-      next |= static_cast<uint8_t>((r.p | r.a << 1) << (2 * s));
-    }
-    Next[x] = next;
-  }
-}
 
 void InitCharTables(CharTables& t) {
   t.CodeText.fill(QString());
@@ -214,14 +150,16 @@ void InitCharTables(CharTables& t) {
   t.MarkCodes.clear();
   for (int c = 296; c <= 304; ++c) t.MarkCodes.push_back(static_cast<int16_t>(c));
 
-  // Pass 1 takes the first listed code whose text is the character, else its code-page code.
-  std::vector<int16_t> codeOfChar(65536);
-  for (int u = 0; u < 65536; ++u) codeOfChar[u] = static_cast<int16_t>(platform::AnsiCode(QChar(char16_t(u))));
-  for (int c = GlyphCodeCount - 1; c >= 0; --c)
-    if (t.CodeText[c].size() == 1) codeOfChar[t.CodeText[c][0].unicode()] = static_cast<int16_t>(c);
+  // The first code whose text is the character wins, as a search from code 0 finds it.
+  t.CodeOfChar.clear();
   t.LamAlefCode = -1;
-  for (int c = 0; c < GlyphCodeCount && t.LamAlefCode < 0; ++c)
-    if (t.CodeText[c] == LamAlef()) t.LamAlefCode = static_cast<int16_t>(c);
+  for (int c = 0; c < GlyphCodeCount; ++c) {
+    const QString& text = t.CodeText[static_cast<size_t>(c)];
+    if (text.size() == 1 && !t.CodeOfChar.contains(text[0].unicode()))
+      t.CodeOfChar.insert(text[0].unicode(), static_cast<int16_t>(c));
+    else if (text == LamAlef() && t.LamAlefCode < 0)
+      t.LamAlefCode = static_cast<int16_t>(c);
+  }
 
   for (int c = 0; c < GlyphCodeCount; ++c) {
     const auto code = static_cast<int16_t>(c);
@@ -234,11 +172,8 @@ void InitCharTables(CharTables& t) {
       j = Joining::None;
     else if (FindCode(t.NonJoiningCodes, code) != -1)
       j = Joining::NonJoining;
-    t.JoiningOf[c] = j;
+    t.JoiningOf[static_cast<size_t>(c)] = j;
   }
-  t.Steps = CharTables::ShapeSteps(t.JoiningOf);
-  t.ScanOfChar.resize(65536);
-  for (int u = 0; u < 65536; ++u) t.ScanOfChar[u] = ScanEntry(t, char16_t(u), codeOfChar[u]);
 }
 
 int16_t FindCode(std::span<const int16_t> list, int16_t code) {
@@ -246,14 +181,111 @@ int16_t FindCode(std::span<const int16_t> list, int16_t code) {
   return it == list.end() ? int16_t{-1} : static_cast<int16_t>(it - list.begin());
 }
 
-QString GlyphCodeString(std::span<const int> codes) {
+int CharCode(const CharTables& t, QChar c) {
+  char16_t u = c.unicode();
+  if (const auto it = t.CodeOfChar.constFind(u); it != t.CodeOfChar.cend()) return *it;
+  const int code = platform::AnsiCode(c);
+  if (code != '?' || u == u'?') return code;
+  u = PlainEquivalent(u);
+  if (u == 0) return '?';
+  if (const auto it = t.CodeOfChar.constFind(u); it != t.CodeOfChar.cend()) return *it;
+  return platform::AnsiCode(QChar(u));
+}
+
+std::vector<ShapedCode> Shape(const CharTables& t, const QString& text) {
+  const qsizetype len = text.size();
+  std::vector<Unit> units;
+  units.reserve(static_cast<size_t>(len));
+
+  // Pass 1, text to codes: one unit per character, lam with the alef after it as one.
+  for (qsizetype i = 0; i < len; ++i) {
+    const qsizetype at = i;
+    const char16_t u = text[i].unicode();
+    int code;
+    if (u == kLam && t.LamAlefCode >= 0 && i + 1 < len && text[i + 1].unicode() == kAlef) {
+      code = t.LamAlefCode;
+      ++i;
+    } else if (QChar::isHighSurrogate(u) && i + 1 < len && text[i + 1].isLowSurrogate()) {
+      code = '?';  // one character, and none of the code page
+      ++i;
+    } else if (const std::optional<Joining> format = FormatJoining(u)) {
+      units.push_back({-1, at, *format, false});
+      continue;
+    } else {
+      code = CharCode(t, QChar(u));
+    }
+    units.push_back({code, at, JoiningOf(t, code), true});
+  }
+
+  // Pass 2, contextual forms. P: the letter before joins to this one.
+  bool p = false;
+  for (size_t j = 0; j < units.size(); ++j) {
+    Unit& unit = units[j];
+    switch (unit.joining) {
+      case Joining::Mark: break;  // keeps its code, and P passes through it
+      case Joining::Right:
+        if (p && unit.shown) unit.code += 1;
+        p = false;
+        break;
+      case Joining::None:
+      case Joining::NonJoining: p = false; break;
+      case Joining::Dual: {
+        const bool n = NextJoinsBefore(units, j);
+        // The tatweel has one code for every position; the joiner has none.
+        if (unit.shown && unit.code != kTatweel) unit.code = DualForm(unit.code, p, n);
+        p = n;
+        break;
+      }
+    }
+  }
+
+  // Pass 3, digits: the block's digit forms after an Arabic letter or mark with nothing
+  // but digits, signs and codes below 65 in between; ASCII digits elsewhere.
+  std::vector<ShapedCode> out;
+  out.reserve(units.size());
+  bool arabic = false;
+  for (const Unit& unit : units) {
+    if (!unit.shown) continue;
+    int c = unit.code;
+    if (arabic && c >= 48 && c <= 57)
+      c += 80;
+    else if (!arabic && c >= kFirstDigitCode && c <= kFirstDigitCode + 9)
+      c -= 80;
+    if (c >= 65 && c <= 127)
+      arabic = false;
+    else if (c >= 128 && JoiningOf(t, c) != Joining::NonJoining)
+      arabic = true;
+    out.push_back({c, unit.at});
+  }
+  return out;
+}
+
+std::vector<int> ShapeCodes(const CharTables& t, const QString& text) {
+  const std::vector<ShapedCode> shaped = Shape(t, text);
+  std::vector<int> codes(shaped.size());
+  for (size_t i = 0; i < shaped.size(); ++i) codes[i] = shaped[i].code;
+  return codes;
+}
+
+namespace {
+
+// Appends the two units of each code.
+template <typename Codes, typename CodeOf>
+QString UnitsOf(const Codes& codes, CodeOf codeOf) {
   QString s(static_cast<qsizetype>(codes.size()) * 2, Qt::Uninitialized);
   QChar* out = s.data();
-  for (int c : codes) {
+  for (const auto& x : codes) {
+    const int c = codeOf(x);
     *out++ = platform::AnsiChar(static_cast<uint8_t>(128 + ((c >> 7) & 3)));
     *out++ = QChar(char16_t(c & 127));
   }
   return s;
+}
+
+}  // namespace
+
+QString GlyphCodeString(std::span<const int> codes) {
+  return UnitsOf(codes, [](int c) { return c; });
 }
 
 std::vector<int> GlyphCodes(const QString& glyphCodeString) {
@@ -264,43 +296,8 @@ std::vector<int> GlyphCodes(const QString& glyphCodeString) {
   return codes;
 }
 
-std::vector<int> ShapeCodes(const CharTables& t, const QString& text) {
-  const qsizetype len = text.size();
-  std::unique_ptr<char16_t[]> work(new char16_t[static_cast<size_t>(len)]);  // no need to clear: written before read
-  const char16_t* x = Scan(t, reinterpret_cast<const char16_t*>(text.constData()), len, work.get() + len);
-  std::vector<int> out(static_cast<size_t>(work.get() + len - x));
-  const uint16_t* code = t.Steps.Code.data();
-  const uint8_t* next = t.Steps.Next.data();
-  unsigned s = 0;
-  for (int& c : out) {
-    c = code[*x * 4 + s];
-    s = (next[*x++] >> (2 * s)) & 3;
-  }
-  return out;
-}
-
 QString ShapeText(const CharTables& t, const QString& text) {
-  // Two units per code, at most one code per unit of the text. Pass 1 writes its codes
-  // into the end of the same string, and the step loop writes each pair of units at or
-  // before the code it reads, so no second buffer is needed; cut to what was written.
-  const qsizetype len = text.size();
-  QString s(len * 2, Qt::Uninitialized);
-  char16_t* const begin = reinterpret_cast<char16_t*>(s.data());
-  const char16_t* x = Scan(t, reinterpret_cast<const char16_t*>(text.constData()), len, begin + 2 * len);
-  const qsizetype n = begin + 2 * len - x;
-  // Local pointers so that the stores into the string do not force the tables to be reloaded.
-  const uint32_t* units = t.Steps.Units.data();
-  const uint8_t* next = t.Steps.Next.data();
-  char16_t* out = begin;
-  unsigned state = 0;
-  for (qsizetype j = 0; j < n; ++j, out += 2) {
-    const unsigned xj = x[j];
-    std::memcpy(out, &units[xj * 4 + state], 4);
-    // The next state is read without waiting for the step's table entry: only a shift.
-    state = (next[xj] >> (2 * state)) & 3;
-  }
-  s.truncate(n * 2);
-  return s;
+  return UnitsOf(Shape(t, text), [](const ShapedCode& s) { return s.code; });
 }
 
 }  // namespace preview
