@@ -1,13 +1,18 @@
 // Shaping a long Persian text and one "Show" of the widest LED panel, each beside a plain
-// baseline of the same size of work in the same run: a deep copy of the text, and one
-// fill of the panel's surface.
-#include <QApplication>
+// baseline of the same work in the same run: Qt's own layout of the same text in one font
+// (which shapes it with HarfBuzz) and a deep copy of it; one fill of the panel's surface.
+// Shaping must stay at least 20 times faster than that layout.
+#include <QFont>
+#include <QGuiApplication>
 #include <QImage>
+#include <QTextLayout>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 
 #include "document/ModConst.h"
 #include "preview/LEDPanel.h"
 #include "preview/Shaping.h"
+#include "preview/TextOrder.h"
 
 namespace {
 
@@ -45,6 +50,38 @@ void BM_ShapeText5000(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * text.size());
 }
 BENCHMARK(BM_ShapeText5000);
+
+// Shaping and ordering as the previews do it, right to left.
+void BM_ShapeAndOrder5000(benchmark::State& state) {
+  const QString text = PersianText(5000);
+  const auto& t = Tables();
+  for (auto _ : state) {
+    std::vector<int> codes = preview::DrawOrder(t, text, preview::Shape(t, text), true);
+    benchmark::DoNotOptimize(codes.data());
+  }
+  state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_ShapeAndOrder5000);
+
+void BM_ShapeText5000_Baseline_QtLayout(benchmark::State& state) {
+  static int argc = 1;
+  static char name[] = "bench";
+  static char* argv[] = {name, nullptr};
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+  const QString text = PersianText(5000);
+  const QFont font(QStringLiteral("DejaVu Sans"), 10);
+  for (auto _ : state) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e9);  // one line, as the previews draw it
+    layout.endLayout();
+    benchmark::DoNotOptimize(line.naturalTextWidth());
+  }
+  state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_ShapeText5000_Baseline_QtLayout)->Unit(benchmark::kMicrosecond);
 
 void BM_ShapeText5000_Baseline_Copy(benchmark::State& state) {
   const QString text = PersianText(5000);

@@ -10,6 +10,7 @@
 #include "controls/Modal.h"
 #include "platform/Numbers.h"
 #include "preview/LCDPicture.h"
+#include "preview/TextOrder.h"
 
 namespace preview {
 
@@ -50,15 +51,15 @@ frmLCDTest::frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWi
 
 void frmLCDTest::btnDraw_Click() {
   std::vector<int> codes;
-  if (!txtText->text().isEmpty()) {
-    codes = GlyphCodes(ShapeText(Tables, txtText->text()));
+  const bool rtl = chkRightToLeft->checkState() != Qt::Unchecked;
+  if (const QString text = txtText->text(); !text.isEmpty()) {
+    codes = DrawOrder(Tables, text, Shape(Tables, text), rtl);
   } else {
     // A number from 1 to 255 stands for the glyph of that code; anything else only clears.
     const std::optional<double> n = platform::WholeNumber(txtChar->text());
     const int code = n ? platform::RoundToInt32(*n) : 0;
     if (code >= 1 && code <= 255) codes.push_back(code);
   }
-  const bool rtl = chkRightToLeft->checkState() != Qt::Unchecked;
   DrawLCDText(picture_, background_, S, codes, rtl);
   update();
 }

@@ -7,6 +7,7 @@
 
 #include "platform/Numbers.h"
 #include "preview/GlyphCells.h"
+#include "preview/TextOrder.h"
 
 namespace preview {
 
@@ -162,11 +163,13 @@ void ShowLEDSample(LEDPanel& panel, const LEDShowInputs& in, int ledRows, const 
       in.colorIndex >= 0 && in.colorIndex < static_cast<int>(LEDColors.size()) ? in.colorIndex : 0)];
   panel.Rebuild(in.columns, ledRows, in.ledSizeMm, in.pitchMm, pair.on, pair.off);
 
-  std::vector<int> codes = ShapeCodes(tables, in.sample);  // the codes ShapeText would carry
-  for (int& c : codes) {
+  std::vector<ShapedCode> shaped = Shape(tables, in.sample);
+  for (ShapedCode& s : shaped) {
+    int& c = s.code;
     if (in.numEn && c >= 128 && c <= 137) c -= 80;
     if (in.numFa && c >= 48 && c <= 57) c += 80;
   }
+  const std::vector<int> codes = DrawOrder(tables, in.sample, shaped, in.rightToLeft);
   // The run starts at the last column with right-to-left, so that the first glyph shows.
   int64_t x = in.rightToLeft ? panel.Columns() - 1 : 0;
   for (int c : codes) {

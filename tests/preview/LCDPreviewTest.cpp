@@ -50,11 +50,14 @@ TEST_F(LCDPreview, GlyphsShareOneColumnInBothDirections) {
   EXPECT_EQ(img.pixel(50, 49) & 0xFFFFFF, Blue & 0xFFFFFF);
   EXPECT_EQ(img.pixel(50, 58) & 0xFFFFFF, Blue & 0xFFFFFF);
 
+  // Right to left with two Persian letters, alef red and dal green: the first character is
+  // the rightmost, alef at 243..250, dal at 236..243; nothing is left of the earlier drawing.
+  s.FontData[171] = s.FontData['A'];
+  s.FontData[207] = s.FontData['B'];
+  w.txtText->setText(QString::fromStdU16String(u"\u0627\u062F"));
   w.chkRightToLeft->setChecked(true);
   w.btnDraw_Click();
   img = Grab(w, "lcd-right-to-left");
-  // The first character is the rightmost: A at 243..250, B at 236..243; nothing is left
-  // of the earlier drawing.
   EXPECT_EQ(Row(img, 50, 235, 251), Cat({Run(Blue, 1), Run(green, 8), Run(red, 7), Run(Blue, 1)}));
   EXPECT_EQ(Row(img, 50, 49, 65), Run(Blue, 17));
   // The picture of the module around the display stays.
@@ -131,6 +134,63 @@ TEST_F(LCDPreview, PersianRightToLeftUsesContextualFormsAndArabicDigits) {
   EXPECT_EQ(img.pixel(248, 50) & 0xFFFFFF, s.ColorTable[10] & 0xFFFFFF);
   EXPECT_EQ(img.pixel(247, 50) & 0xFFFFFF, s.ColorTable[10] & 0xFFFFFF);
   EXPECT_EQ(img.pixel(246, 50) & 0xFFFFFF, Blue & 0xFFFFFF);
+}
+
+// A word and a number as a Persian reader types them: with "Right To Left" the word stands
+// at the right and the number, left of it, reads 1, 2, 3 from the left.
+TEST_F(LCDPreview, NumberAfterPersianWordReadsLeftToRight) {
+  const uint8_t word = 5, one = 10, two = 11, three = 12;
+  for (int c : {263, 186, 172, 173}) s.FontData[c] = Solid(3, 3, word);  // the forms of "book"
+  s.FontData[129] = Solid(3, 3, one);
+  s.FontData[130] = Solid(3, 3, two);
+  s.FontData[131] = Solid(3, 3, three);
+  preview::frmLCDTest w(s, tables);
+  w.txtText->setText(QString::fromStdU16String(u"\u06A9\u062A\u0627\u0628 123"));
+  w.chkRightToLeft->setChecked(true);
+  w.btnDraw_Click();
+  const QImage img = Grab(w, "lcd-book-123");
+  // The colour of each glyph's middle column, from the left.
+  std::vector<uint8_t> seen;
+  for (int x = preview::LCDDisplayArea.left(); x <= preview::LCDDisplayArea.right(); ++x) {
+    const QRgb c = img.pixel(x, 51) & 0xFFFFFF;
+    for (uint8_t v : {word, one, two, three})
+      if (c == (s.ColorTable[v] & 0xFFFFFF) && (seen.empty() || seen.back() != v)) seen.push_back(v);
+  }
+  EXPECT_EQ(seen, (std::vector<uint8_t>{one, two, three, word}));
+  EXPECT_EQ(img.pixel(250, 50) & 0xFFFFFF, s.ColorTable[word] & 0xFFFFFF);  // the word from the pen's start
+}
+
+// Invisible characters of Persian typing draw nothing and keep (or break) the joins.
+TEST_F(LCDPreview, HalfSpaceJoinerAndDirectionMarksDrawNothing) {
+  for (int c : {157, 158, 253, 254, int('?')}) s.FontData[c] = Solid(2, 2, 9);  // never to be seen
+  s.FontData[173] = Solid(2, 2, 4);                                             // beh alone
+  s.FontData[175] = Solid(2, 2, 6);                                             // beh initial
+  s.FontData[174] = Solid(2, 2, 7);                                             // beh final
+  preview::frmLCDTest w(s, tables);
+  w.chkRightToLeft->setChecked(true);
+  // The colour index of columns 250 down to 247 (0 for the display's blue); glyphs of width
+  // 2 share a column.
+  auto columns = [&] {
+    std::vector<int> v;
+    for (int x = 250; x >= 247; --x) {
+      const QRgb px = w.Picture().pixel(x, 50) & 0xFFFFFF;
+      int found = 0;
+      for (int i = 1; i < 16; ++i)
+        if (px == (s.ColorTable[i] & 0xFFFFFF)) found = i;
+      v.push_back(found);
+    }
+    return v;
+  };
+  struct Case {
+    std::u16string text;
+    std::vector<int> columns;
+  };
+  for (const Case& c : {Case{u"\u0628\u200C\u0628", {4, 4, 4, 0}}, Case{u"\u0628\u200D", {6, 6, 0, 0}},
+                        Case{u"\u200F\u0628\u200E\u0628\u061C", {6, 7, 7, 0}}}) {
+    w.txtText->setText(QString::fromStdU16String(c.text));
+    w.btnDraw_Click();
+    EXPECT_EQ(columns(), c.columns);
+  }
 }
 
 TEST_F(LCDPreview, DamagedCellsTakeTheFixedColourAndHugeGlyphsAreClipped) {

@@ -68,9 +68,42 @@ TEST_F(LEDPreview, RightToLeftStartsAtTheLastColumnAndClipsTheLeftEdge) {
   preview::frmLEDTest w(s, tables);
   Show(w, "A", "10", {2});
   EXPECT_EQ(Row(w.Panel()), "..#.......");
-  // B's columns 6 and 7 land on columns 0 and 1; the rest lies left of the panel.
-  Show(w, "AB", "10", {2});
+  // Latin reads left to right inside the right-to-left run, so B is drawn first: A's first
+  // column on column 2 as before, B's columns 6 and 7 on columns 0 and 1, the rest left of
+  // the panel.
+  Show(w, "BA", "10", {2});
   EXPECT_EQ(Row(w.Panel()), "###.......");
+}
+
+// Which glyph lights each column, as the letter of its row ('.' for none).
+std::string Glyphs(const preview::LEDPanel& p, const std::string& byRow) {
+  std::string r;
+  for (int c = 0; c < p.Columns(); ++c) {
+    char g = '.';
+    for (size_t row = 0; row < byRow.size(); ++row)
+      if (p.Lit(c, static_cast<int>(row))) g = byRow[row];
+    r += g;
+  }
+  return r;
+}
+
+TEST_F(LEDPreview, LatinAndNumbersReadLeftToRightInARightToLeftRun) {
+  const std::string byRow = "ABC123";
+  for (size_t i = 0; i < byRow.size(); ++i)
+    s.FontData[static_cast<uint8_t>(byRow[i])] = Record(1, 6, [i](int, int y) { return y == int(i) ? 1 : 0; });
+  preview::frmLEDTest w(s, tables);
+  Show(w, "ABC 123", "10", {2});
+  EXPECT_EQ(Glyphs(w.Panel(), byRow), "...ABC.123");  // from the last column leftwards
+  Show(w, "ABC 123", "10");
+  EXPECT_EQ(Glyphs(w.Panel(), byRow), "ABC.123...");
+}
+
+TEST_F(LEDPreview, PersianReadsRightToLeftWithoutTheOption) {
+  s.FontData[175] = Record(1, 2, [](int, int y) { return y == 0 ? 1 : 0; });  // beh, initial
+  s.FontData[172] = Record(1, 2, [](int, int y) { return y == 1 ? 1 : 0; });  // alef, final
+  preview::frmLEDTest w(s, tables);
+  Show(w, QString::fromStdU16String(u"\u0628\u0627"), "4");
+  EXPECT_EQ(Glyphs(w.Panel(), "ba"), "ab..");  // beh at the right of alef
 }
 
 TEST_F(LEDPreview, WidthIsRoundedAndLimited) {
@@ -108,7 +141,7 @@ TEST_F(LEDPreview, DigitOptionsSwapTheDigitGlyphs) {
   for (const Case& c : {Case{u"1", {}, false}, Case{u"1", {1}, true}, Case{u"\u06281", {}, true},
                         Case{u"\u06281", {0}, false}, Case{u"1", {0, 1}, true}, Case{u"\u06281", {0, 1}, true}}) {
     Show(w, QString::fromStdU16String(c.sample), "4", c.checked);
-    const int col = static_cast<int>(c.sample.size()) - 1;
+    const int col = 0;  // after beh the digit belongs to its run and stands left of it
     EXPECT_EQ(w.Panel().Lit(col, 0), !c.persian);
     EXPECT_EQ(w.Panel().Lit(col, 1), c.persian);
   }
