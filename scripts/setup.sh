@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
 [ $# -gt 0 ] && shift
-packages=(g++ cmake make qt6-base-dev libicu-dev libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xclip)
+packages=(g++ cmake make qt6-base-dev libicu-dev libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xclip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
