@@ -3,10 +3,11 @@
 
 # Records a plug-in library in the user's registry; the editor runs it for a library
 # it finds unregistered, from the editor's own folder. It needs only QtCore, so it
-# builds its two sources itself.
+# builds its three sources itself.
 add_executable(quillane-plugin-register
   ${CMAKE_SOURCE_DIR}/src/app/PluginRegisterMain.cpp
-  ${CMAKE_SOURCE_DIR}/src/plugins/PluginRegistry.cpp)
+  ${CMAKE_SOURCE_DIR}/src/plugins/PluginRegistry.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/SafeWrite.cpp)
 target_include_directories(quillane-plugin-register PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(quillane-plugin-register PRIVATE Qt6::Core)
 add_dependencies(quillane quillane-plugin-register)

@@ -10,6 +10,8 @@
 #include <string>
 
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,27 +42,56 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
   return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
+// Runs body in a child process and gives its exit status (-1 when it did not end by
+// itself), so that whatever body changes in the process (rights, mounts, filters of
+// system calls) ends with it.
+inline int InChildProcess(const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    ::alarm(60);  // a stuck child must not hold the test
+    ::_exit(body());
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+// The exit status of a child that could not make the surroundings its check needs.
+constexpr int kCannotSetUp = 2;
+
 // Runs check as an ordinary user and tells whether it held. Root may write any
 // file, so as root it runs in a child process that gives up root first (user and
 // group 65534, no further groups); files it must reach need permissions for others.
 // nullopt when root cannot give up its rights here.
 inline std::optional<bool> TryAsOrdinaryUser(const std::function<bool()>& check) {
   if (::geteuid() != 0) return check();
-  constexpr int kCannotDrop = 2;
-  const pid_t child = ::fork();
-  if (child < 0) return std::nullopt;
-  if (child == 0) {
-    ::alarm(60);  // a stuck child must not hold the test
-    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(kCannotDrop);
-    ::_exit(check() ? 0 : 1);
-  }
-  int status = 0;
-  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
-  if (WEXITSTATUS(status) == kCannotDrop) return std::nullopt;
-  return WEXITSTATUS(status) == 0;
+  const int status = InChildProcess([&] {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) return kCannotSetUp;
+    return check() ? 0 : 1;
+  });
+  if (status == kCannotSetUp) return std::nullopt;
+  return status == 0;
 }
 
 // The same, where rights that cannot be dropped count as the check failing.
 inline bool AsOrdinaryUser(const std::function<bool()>& check) { return TryAsOrdinaryUser(check).value_or(false); }
+
+// Runs check in a child process with a mount table of its own, in which folder (it must
+// exist) holds a new, empty filesystem of the given size that every user may write: a
+// full disk at hand. The mount ends with the child. nullopt where no filesystem can be
+// mounted (that takes root).
+inline std::optional<bool> OnSmallFilesystem(const QString& folder, int kilobytes, const std::function<bool()>& check) {
+  const QByteArray where = QFile::encodeName(folder);
+  const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0777";
+  const int status = InChildProcess([&] {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) != 0)
+      return kCannotSetUp;
+    return check() ? 0 : 1;
+  });
+  if (status == kCannotSetUp) return std::nullopt;
+  return status == 0;
+}
 
 }  // namespace testsupport

@@ -1,22 +1,16 @@
 #include "document/NftFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <algorithm>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QRegularExpression>
-#include <QSet>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "document/CharRecord.h"
 #include "platform/CodePage.h"
+#include "platform/SafeWrite.h"
 
 namespace doc::NftFile {
 
@@ -74,68 +68,6 @@ bool PlainFramed(const std::string& r) {
   return r.size() < LongRecordMark || (r.size() == PlainRecordLimit && StatesLength(r.data(), r.size()));
 }
 
-constexpr int MaxLinkHops = 40;  // as the kernel allows
-
-// The file behind path, each link of a chain followed to the next (a relative target
-// counts from the link's folder, as the system reads it); the folder of the result
-// is made canonical. nullopt with *reason set for a loop or an endless chain.
-std::optional<QString> FollowLinks(const QString& path, QString* reason) {
-  QString p = QFileInfo(path).absoluteFilePath();
-  QSet<QPair<quint64, quint64>> seen;
-  for (int hop = 0;; ++hop) {
-    const QByteArray name = QFile::encodeName(p);
-    struct stat st {};
-    if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-    if (seen.contains({st.st_dev, st.st_ino})) {
-      *reason = QStringLiteral("its links form a loop");
-      return std::nullopt;
-    }
-    if (hop >= MaxLinkHops) {
-      *reason = SystemReason(ELOOP);
-      return std::nullopt;
-    }
-    seen.insert({st.st_dev, st.st_ino});
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink(name.constData(), buf, sizeof buf);
-    if (n < 0 || n >= static_cast<ssize_t>(sizeof buf)) break;
-    const QString target = QFile::decodeName(QByteArray(buf, n));
-    p = target.startsWith('/') ? target : QFileInfo(p).absolutePath() + '/' + target;
-  }
-  const QFileInfo info(p);
-  const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-  return folder.isEmpty() ? info.absoluteFilePath() : folder + '/' + info.fileName();
-}
-
-// Removes what cut-short saves of this font left in its folder: the temporary files
-// marked as not yet the font (a named "<name>.XXXXXX" where the filesystem has no
-// unnamed files), and the hidden ".<name>.save-<hex>" files of earlier versions.
-// Files of the user, even with such names, carry no mark and are left alone.
-void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
-  const QRegularExpression marked(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(fileName)));
-  const QRegularExpression earlier(
-      QStringLiteral("^\\.%1\\.save-[0-9a-f]{1,8}$").arg(QRegularExpression::escape(fileName)));
-  const QDir dir(folder);
-  const QStringList names = dir.entryList({fileName + QStringLiteral(".*"), '.' + fileName + QStringLiteral(".save-*")},
-                                          QDir::Files | QDir::Hidden | QDir::System);
-  for (const QString& n : names) {
-    const bool isMarked = marked.match(n).hasMatch();
-    if (!isMarked && !earlier.match(n).hasMatch()) continue;
-    const QByteArray full = QFile::encodeName(dir.filePath(n));
-    struct stat st {};
-    if (::lstat(full.constData(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-    if (isMarked && ::lgetxattr(full.constData(), PartialSaveMark, nullptr, 0) < 0) continue;
-    ::unlink(full.constData());
-  }
-}
-
-// Makes the finished rename durable; a folder that cannot be synced is no failure.
-void SyncFolder(const QString& folder) {
-  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 ReadResult Fail(ReadStatus status, const QString& error) {
   ReadResult r;
   r.status = status;
@@ -179,55 +111,7 @@ QByteArray Build(const ModConst& s, const QString& charListName) {
 }
 
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
-  if (path.isEmpty()) return SaveError(path, QStringLiteral("no file name"));
-  QString reason;
-  // Saving through links replaces the file at the end of the chain, not a link.
-  const auto resolved = FollowLinks(path, &reason);
-  if (!resolved) return SaveError(path, reason);
-  const QString target = *resolved;
-  const QFileInfo targetInfo(target);
-  const QByteArray finalName = QFile::encodeName(target);
-
-  struct stat old {};
-  const bool exists = ::stat(finalName.constData(), &old) == 0;
-  if (!exists && errno != ENOENT) return SaveError(path, SystemReason(errno));
-  if (exists) {
-    if (S_ISDIR(old.st_mode)) return SaveError(path, QStringLiteral("it is a folder"));
-    // Writing a device or a pipe in place could block or never end.
-    if (!S_ISREG(old.st_mode)) return SaveError(path, QStringLiteral("it is not a regular file"));
-    // The rename would replace a read-only file; refuse it, as writing it would.
-    if (::faccessat(AT_FDCWD, finalName.constData(), W_OK, AT_EACCESS) != 0)
-      return SaveError(path, SystemReason(errno));
-  }
-  RemoveStaleTemporaries(targetInfo.absolutePath(), targetInfo.fileName());
-
-  QSaveFile f(target);
-  // A folder the user may not write still lets a writable file be rewritten in
-  // place; the whole content is already built, so the file is short only as long
-  // as the write itself takes.
-  f.setDirectWriteFallback(true);
-  if (!f.open(QIODevice::WriteOnly)) return SaveError(path, f.errorString());
-  const int fd = static_cast<int>(f.handle());
-  struct stat now {};
-  const bool inPlace = ::fstat(fd, &now) == 0 && exists && now.st_dev == old.st_dev && now.st_ino == old.st_ino;
-  if (!inPlace) {
-    ::fsetxattr(fd, PartialSaveMark, "1", 1, 0);  // without xattrs there is no mark and nothing to clean
-    if (exists) {
-      // The owner (or at least the group) stays where the user may set it, so root
-      // saving a user's font does not take it over; the mode is set after, as a
-      // change of owner clears the set-id bits.
-      if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-      ::fchmod(fd, old.st_mode & 07777);
-    }
-  }
-  if (f.write(bytes) != bytes.size()) {
-    const QString why = f.errorString();
-    f.cancelWriting();
-    return SaveError(path, why);
-  }
-  if (!f.commit()) return SaveError(path, f.errorString());
-  if (!inPlace) ::removexattr(finalName.constData(), PartialSaveMark);
-  SyncFolder(targetInfo.absolutePath());
+  if (const auto reason = platform::SafeWrite(path, bytes)) return SaveError(path, *reason);
   return std::nullopt;
 }
 

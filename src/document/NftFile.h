@@ -51,19 +51,10 @@ struct Content {
 // The whole file for this state and list name.
 QByteArray Build(const ModConst& s, const QString& charListName);
 
-// Writes the bytes to a file beside the target that vanishes if the program dies
-// (unnamed until it is complete), flushes it to disk and renames it over the
-// target, keeping the target's mode and, where allowed, its owner and group. A
-// link (or a chain of links) is followed to the real file; a loop is refused.
-// Where the folder cannot take a new file but the file itself may be written, the
-// file is written in place. nullopt on success, else a text naming the path and
-// the system's reason; the old file is then untouched (short of a failure in the
-// middle of writing in place).
+// Writes the whole file so that the last good one survives any failure (a full disk
+// included) and no other file is touched (platform::SafeWrite). nullopt on success,
+// else "Cannot save the font to "<path>": <the system's reason>.", the old file as it was.
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes);
-
-// Extended attribute marking a temporary file that is not yet the font, so a save
-// cut short on a filesystem without unnamed files can be cleaned up at the next one.
-constexpr char PartialSaveMark[] = "user.quillane.partial-save";
 
 enum class ReadStatus { Ok, CannotOpen, BadMagic, Damaged, TooLarge };
 

@@ -1,12 +1,12 @@
 #include "platform/IniFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QtDebug>
 #include <sys/stat.h>
 
 #include "platform/CodePage.h"
+#include "platform/SafeWrite.h"
 
 namespace platform {
 
@@ -250,15 +250,11 @@ bool IniFile::Save() {
   bytes.reserve(total);
   if (bom_) bytes += "\xEF\xBB\xBF";
   for (const Section& s : sections_) bytes += s.bytes;
-  QSaveFile f(path_);
-  bool ok = f.open(QIODevice::WriteOnly);
-  ok = ok && f.write(bytes) == bytes.size();
-  ok = ok && f.commit();
-  if (!ok) f.cancelWriting();
-  lastWriteFailed_ = !ok;
-  lastWriteError_ = ok ? QString() : f.errorString();
-  if (!ok) {
-    qWarning() << "IniFile: cannot write" << path_ << f.errorString();
+  const std::optional<QString> failure = SafeWrite(path_, bytes);
+  lastWriteFailed_ = failure.has_value();
+  lastWriteError_ = failure.value_or(QString());
+  if (failure) {
+    qWarning() << "IniFile: cannot write" << path_ << *failure;
     loaded_ = false;  // the next read shows what the disk holds
     return false;
   }

@@ -6,9 +6,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPluginLoader>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/SafeWrite.h"
 #include "plugins/PluginContract.h"
 
 namespace plugins {
@@ -61,9 +61,8 @@ std::optional<QString> RegisterLibrary(const QString& libraryPath, const QString
   registry.insert(progId, path);
   if (!QDir().mkpath(QFileInfo(registryFile).absolutePath()))
     return QStringLiteral("%1: cannot make its folder").arg(registryFile);
-  QSaveFile out(registryFile);
-  if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(registry).toJson()) < 0 || !out.commit())
-    return QStringLiteral("%1: %2").arg(registryFile, out.errorString());
+  if (const auto reason = platform::SafeWrite(registryFile, QJsonDocument(registry).toJson()))
+    return QStringLiteral("%1: %2").arg(registryFile, *reason);
   return std::nullopt;
 }
 

@@ -45,9 +45,15 @@ PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecor
   btnCancel = buttons.cancel;
   resize(420, 320);
 
-  // Selecting by keyboard describes the plug-in just as a click does.
-  connect(lstPlugins, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) lstPlugins_Click();
+  // A plug-in is chosen by selecting it, with the mouse or the keys, just as by a click.
+  // The current row alone is no choice: the list gets one as soon as it takes the focus.
+  connect(lstPlugins, &QListWidget::itemSelectionChanged, this, [this] {
+    if (Selected()) {
+      lstPlugins_Click();
+    } else {
+      lblDescribe->clear();
+      bntOk->setEnabled(false);
+    }
   });
   connect(lstPlugins, &QListWidget::itemActivated, this, [this] {
     if (bntOk->isEnabled()) bntOk_Click();
@@ -61,7 +67,8 @@ void PluginWindow::Form_Load() {
   lstPlugins->clear();
   if (!table_.empty() && !table_.front().ProgID.isEmpty())
     for (const PluginRecord& r : table_) lstPlugins->addItem(r.FullName);
-  lstPlugins->setCurrentRow(-1);
+  // No current row either, so the first key that moves in the list chooses its first row.
+  lstPlugins->setCurrentIndex(QModelIndex());
   lblDescribe->clear();
   bntOk->setEnabled(false);
 }
@@ -76,7 +83,9 @@ void PluginWindow::lstPlugins_Click() {
 void PluginWindow::btnCancel_Click() { done(QDialog::Rejected); }
 
 const PluginRecord* PluginWindow::Selected() const {
-  const int row = lstPlugins->currentRow();
+  const QList<QListWidgetItem*> chosen = lstPlugins->selectedItems();
+  if (chosen.size() != 1) return nullptr;
+  const int row = lstPlugins->row(chosen.front());
   if (row < 0 || static_cast<size_t>(row) >= table_.size() || table_[static_cast<size_t>(row)].ProgID.isEmpty())
     return nullptr;
   return &table_[static_cast<size_t>(row)];

@@ -12,7 +12,6 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
 
@@ -438,30 +437,6 @@ TEST_F(NftFixture, KilledSaveLeavesNoFileBehind) {
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"a.nft"});
   EXPECT_EQ(Slurp(path), oldBytes);
-}
-
-// Where the filesystem has no unnamed files, a cut-short save leaves a marked temporary
-// file: the next save removes it (and the hidden ones of earlier versions), never a
-// file of the user's.
-TEST_F(NftFixture, NextSaveRemovesMarkedLeftovers) {
-  const QString path = Path("a.nft");
-  const auto make = [&](const char* name) {
-    QFile f(Path(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("NFT partial");
-  };
-  make("a.nft.Ab3dE9");
-  make(".a.nft.save-1f2e3d");
-  make("a.nft.backup");  // the user's: same shape of name, no mark
-  make("b.nft.Ab3dE9");  // another font's
-  if (::setxattr(QFile::encodeName(Path("a.nft.Ab3dE9")).constData(), NftFile::PartialSaveMark, "1", 1, 0) != 0 ||
-      ::setxattr(QFile::encodeName(Path("b.nft.Ab3dE9")).constData(), NftFile::PartialSaveMark, "1", 1, 0) != 0)
-    GTEST_SKIP() << "this filesystem keeps no extended attributes";
-  ASSERT_FALSE(NftFile::WriteFile(path, NftFile::Build(s, "x")));
-  QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
-  left.sort();
-  EXPECT_EQ(left, (QStringList{"a.nft", "a.nft.backup", "b.nft.Ab3dE9"}));
-  EXPECT_LT(::getxattr(QFile::encodeName(path).constData(), NftFile::PartialSaveMark, nullptr, 0), 0);
 }
 
 }  // namespace

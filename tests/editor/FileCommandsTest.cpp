@@ -5,6 +5,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 #include "TestSupport.h"
 #include "dialogs/FileCommandWindows.h"
@@ -147,6 +148,93 @@ TEST_F(FileCommandsTest, FailedWriteIsReportedAndKeepsNameAndModified) {
   EXPECT_EQ(s.FontFileName, Path("keep.nft"));
   EXPECT_TRUE(s.FontModified);
   EXPECT_TRUE(host.captions.empty());
+}
+
+// A full disk refuses the save with the system's reason and leaves the old font byte
+// for byte, whether the font goes to a new file or, in a folder the user may not
+// write, is rewritten in place.
+TEST_F(FileCommandsTest, SaveOnAFullDiskKeepsTheOldFontAndSaysWhy) {
+  const QString folder = Path("disk");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("disk"));
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+  const QString font = folder + "/font.nft";
+  EditGlyph();
+  for (const mode_t folderMode : {mode_t{0777}, mode_t{0555}}) {
+    SCOPED_TRACE(folderMode == 0777 ? "to a new file" : "in place");
+    const auto held = testsupport::OnSmallFilesystem(folder, 64, [&] {
+      s.FontFileName = font;
+      if (!SaveProject(s, host)) return false;
+      const QByteArray old = testsupport::ReadBytes(font);
+      // Four glyphs of 160 x 120: more than the disk holds.
+      for (int code = 1; code <= 4; ++code)
+        s.FontData[code] = testsupport::MakeRecord(160, 120, [](int, int) { return 1; });
+      s.FontModified = true;
+      if (::chmod(QFile::encodeName(font).constData(), 0666) != 0 ||
+          ::chmod(QFile::encodeName(folder).constData(), folderMode) != 0)
+        return false;
+      return testsupport::AsOrdinaryUser([&] {
+        QString shown;
+        {
+          ScopedModalScript script({Message(&shown, 1)});
+          EXPECT_FALSE(SaveProject(s, host));
+          EXPECT_EQ(script.Shown(), 1);
+        }
+        EXPECT_EQ(shown.toStdString(),
+                  "Cannot save the font to \"" + font.toStdString() + "\": No space left on device.");
+        EXPECT_EQ(testsupport::ReadBytes(font), old);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"font.nft"});
+        EXPECT_TRUE(s.FontModified);
+        return !::testing::Test::HasFailure();
+      });
+    });
+    if (!held) GTEST_SKIP() << "no small filesystem can be mounted here (that takes root)";
+    EXPECT_TRUE(*held);
+  }
+}
+
+// Copies the user keeps beside the font are never removed by a save, whatever their
+// names, and even when they carry the mark that earlier versions set on their own
+// temporary files: a save killed at the wrong moment left it on the font itself, and
+// `cp -a` carries it to the copies. Nor does a save leave a file of its own, whether it
+// replaces the font or, in a folder the user may not write, rewrites it in place.
+TEST_F(FileCommandsTest, SaveRemovesNoFileOfTheUserAndLeavesNoneOfItsOwn) {
+  constexpr char kEarlierMark[] = "user.quillane.partial-save";
+  const QString font = Path("font.nft");
+  EditGlyph();
+  s.FontFileName = font;
+  ASSERT_TRUE(SaveProject(s, host));
+  const QByteArray saved = testsupport::ReadBytes(font);
+  const auto mark = [&](const QString& path) {
+    return ::setxattr(QFile::encodeName(path).constData(), kEarlierMark, "1", 1, 0) == 0;
+  };
+  if (!mark(font)) GTEST_SKIP() << "this filesystem keeps no extended attributes";
+  const QStringList copies = {"font.nft.backup", "font.nft.ABC123", "font.nft.Ab3dE9", ".font.nft.save-1f2e3d"};
+  for (const QString& name : copies) {
+    ASSERT_TRUE(testsupport::WriteBytes(dir.filePath(name), saved));
+    ASSERT_TRUE(mark(dir.filePath(name)));
+  }
+  ASSERT_EQ(::chmod(QFile::encodeName(font).constData(), 0666), 0);
+  QStringList all = copies + QStringList{"font.nft"};
+  all.sort();
+
+  for (const mode_t folderMode : {mode_t{0777}, mode_t{0555}}) {
+    SCOPED_TRACE(folderMode == 0777 ? "replaced" : "in place");
+    const uint8_t color = folderMode == 0777 ? 3 : 4;
+    s.DesignData.Set(2, 2, color);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), folderMode), 0);
+    const auto held = testsupport::TryAsOrdinaryUser([&] { return SaveProject(s, host); });
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    if (!held) GTEST_SKIP() << "cannot drop root's rights to test a folder the user may not write";
+    EXPECT_TRUE(*held);
+    const NftFile::ReadResult r = NftFile::Read(font);
+    ASSERT_EQ(r.status, NftFile::ReadStatus::Ok);
+    EXPECT_EQ(r.content.FontData[65][4 + 2 * 10 + 2], color);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    left.sort();
+    EXPECT_EQ(left.join(", ").toStdString(), all.join(", ").toStdString());
+    for (const QString& name : copies)
+      EXPECT_EQ(testsupport::ReadBytes(dir.filePath(name)), saved) << name.toStdString();
+  }
 }
 
 // Save As onto an existing file asks first, "No" the default: "No" (or closing the

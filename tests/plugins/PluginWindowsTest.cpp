@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "PluginTestSupport.h"
@@ -131,6 +133,42 @@ TEST_F(PluginWindows, ClickDescribesAndEnablesNextAndCancelCallsNothing) {
   EXPECT_EQ(m.horizontalAdvance("iiii"), m.horizontalAdvance("MMMM"));
   w.btnCancel_Click();
   EXPECT_EQ(w.result(), QDialog::Rejected);
+  EXPECT_TRUE(calls.empty());
+}
+
+// Opening gives the list the focus, and with it Qt's first row; that is no choice.
+// Only the user's pick, by keyboard or mouse, describes a plug-in and enables Next.
+TEST_F(PluginWindows, NothingIsChosenUntilTheUserPicksAPlugin) {
+  frmExport exp(state, s, Hooks());
+  frmImport imp(state, s, Hooks());
+  const std::pair<PluginWindow*, const std::vector<PluginRecord>*> windows[] = {{&exp, &state.Tables.ExportPlugins},
+                                                                                {&imp, &state.Tables.ImportPlugins}};
+  for (const auto& [w, table] : windows) {
+    SCOPED_TRACE(w->windowTitle().toStdString());
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_EQ(QApplication::focusWidget(), w->lstPlugins);
+    EXPECT_TRUE(w->lblDescribe->text().isEmpty());
+    EXPECT_FALSE(w->bntOk->isEnabled());
+
+    QTest::keyClick(w->lstPlugins, Qt::Key_Down);  // the first plug-in
+    EXPECT_EQ(w->lstPlugins->currentRow(), 0);
+    EXPECT_EQ(w->lblDescribe->text().toStdString(), table->front().Describe.toStdString());
+    EXPECT_TRUE(w->bntOk->isEnabled());
+
+    const int last = w->lstPlugins->count() - 1;
+    QTest::mouseClick(w->lstPlugins->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      w->lstPlugins->visualItemRect(w->lstPlugins->item(last)).center());
+    EXPECT_EQ(w->lblDescribe->text().toStdString(), table->back().Describe.toStdString());
+    EXPECT_TRUE(w->bntOk->isEnabled());
+    // Taken back (Ctrl and a click): nothing is chosen again.
+    QTest::mouseClick(w->lstPlugins->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      w->lstPlugins->visualItemRect(w->lstPlugins->item(last)).center());
+    EXPECT_TRUE(w->lblDescribe->text().isEmpty());
+    EXPECT_FALSE(w->bntOk->isEnabled());
+    w->btnCancel_Click();
+  }
   EXPECT_TRUE(calls.empty());
 }
 

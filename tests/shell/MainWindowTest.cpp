@@ -45,6 +45,11 @@ TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
 
   MainWindowFixture g(kTwoLists, {"Tahoma Bold", "Arial"});
   EXPECT_EQ(g.Tool("tlFont").ListIndex(), -1);
+
+  // Of several names that are "tahoma" in lower case, the first stays chosen.
+  MainWindowFixture h(kTwoLists, {"Arial", "tahoma", "Times", "TAHOMA", "Tahoma"});
+  EXPECT_EQ(h.Tool("tlFont").ListIndex(), 1);
+  EXPECT_EQ(h.Tool("tlFont").Text().toStdString(), "tahoma");
 }
 
 // Without Tahoma the box holds the family drawn in its place, so imports draw in
