@@ -1,6 +1,6 @@
 #include "controls/Button.h"
 
-namespace platform {
+namespace controls {
 
 Button::Button(QWidget* parent) : Button(QString(), parent) {}
 
@@ -8,4 +8,4 @@ Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, p
   connect(this, &QPushButton::clicked, this, [this] { emit Click(); });
 }
 
-}  // namespace platform
+}  // namespace controls

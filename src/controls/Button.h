@@ -2,7 +2,7 @@
 // The push button of every window: a click handler per button.
 #include <QPushButton>
 
-namespace platform {
+namespace controls {
 
 class Button : public QPushButton {
   Q_OBJECT
@@ -18,4 +18,4 @@ class Button : public QPushButton {
   void Click();
 };
 
-}  // namespace platform
+}  // namespace controls

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-namespace platform {
+namespace controls {
 
 QFont WindowFont(int pixelSize) {
   QFont f(QStringLiteral("Tahoma"));
@@ -24,4 +24,4 @@ DialogButtons AddDialogButtons(QBoxLayout& outer, QWidget* parent, const QString
   return b;
 }
 
-}  // namespace platform
+}  // namespace controls

@@ -7,7 +7,7 @@ class QBoxLayout;
 class QPushButton;
 class QWidget;
 
-namespace platform {
+namespace controls {
 
 // The windows' own font, "Tahoma" at a pixel size; where it is not installed Qt draws
 // the family it substitutes for it.
@@ -21,4 +21,4 @@ struct DialogButtons {
 };
 DialogButtons AddDialogButtons(QBoxLayout& outer, QWidget* parent, const QString& okCaption);
 
-}  // namespace platform
+}  // namespace controls

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace platform {
+namespace controls {
 
 // A non-native file dialog living as a child widget: confirming a file raises
 // Accept instead of closing, and Escape goes on to the window around it.
@@ -170,4 +170,4 @@ void FileChooser::SetFolder(const QString& path) {
   --programWrite_;
 }
 
-}  // namespace platform
+}  // namespace controls

@@ -9,7 +9,7 @@
 class QFileDialog;
 class QLineEdit;
 
-namespace platform {
+namespace controls {
 
 class FileChooser : public QWidget {
   Q_OBJECT
@@ -50,4 +50,4 @@ class FileChooser : public QWidget {
   int programWrite_ = 0;
 };
 
-}  // namespace platform
+}  // namespace controls

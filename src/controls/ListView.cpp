@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 
-namespace platform {
+namespace controls {
 
 namespace {
 constexpr int KeyRole = Qt::UserRole;
@@ -107,4 +107,4 @@ void ListView::keyPressEvent(QKeyEvent* event) {
   QTreeWidget::keyPressEvent(event);
 }
 
-}  // namespace platform
+}  // namespace controls

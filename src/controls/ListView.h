@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTreeWidget>
 
-namespace platform {
+namespace controls {
 
 // Pictures under unique keys.
 class ImageCollection {
@@ -101,4 +101,4 @@ class ListView : public QTreeWidget {
   ImageList* smallIcons_ = nullptr;
 };
 
-}  // namespace platform
+}  // namespace controls

@@ -10,7 +10,7 @@
 
 #include "controls/Modal.h"
 
-namespace platform {
+namespace controls {
 
 namespace {
 
@@ -145,4 +145,4 @@ void MessageDialog::Press(int number) {
   if (number >= 1 && number <= 3) done(number);
 }
 
-}  // namespace platform
+}  // namespace controls

@@ -10,7 +10,7 @@
 class QLabel;
 class QPushButton;
 
-namespace platform {
+namespace controls {
 
 class MessageDialog : public QDialog {
   Q_OBJECT
@@ -81,4 +81,4 @@ class MessageDialog : public QDialog {
   int defaultShown_ = 1;
 };
 
-}  // namespace platform
+}  // namespace controls

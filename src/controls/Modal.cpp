@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QInputDialog>
 
-namespace platform {
+namespace controls {
 
 std::deque<Modal::Answer>* Modal::script_ = nullptr;
 int Modal::unanswered_ = 0;
@@ -49,4 +49,4 @@ ScopedModalScript::~ScopedModalScript() {
   g_active = nullptr;
 }
 
-}  // namespace platform
+}  // namespace controls

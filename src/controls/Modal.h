@@ -10,7 +10,7 @@
 
 class QDialog;
 
-namespace platform {
+namespace controls {
 
 class Modal {
  public:
@@ -52,4 +52,4 @@ class ScopedModalScript {
   std::deque<Modal::Answer>* previous_;
 };
 
-}  // namespace platform
+}  // namespace controls

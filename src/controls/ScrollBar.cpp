@@ -5,7 +5,7 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
-namespace platform {
+namespace controls {
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
   setRange(0, 0);
@@ -32,4 +32,4 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
   style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
 }
 
-}  // namespace platform
+}  // namespace controls

@@ -3,7 +3,7 @@
 // on every new position, whether the user moved the bar or the program wrote it.
 #include <QScrollBar>
 
-namespace platform {
+namespace controls {
 
 class ScrollBar : public QScrollBar {
   Q_OBJECT
@@ -26,4 +26,4 @@ class ScrollBar : public QScrollBar {
   void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace platform
+}  // namespace controls

@@ -23,7 +23,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace platform {
+namespace controls {
 
 namespace {
 
@@ -537,4 +537,4 @@ QIcon SwatchIcon(const QColor& color) {
   });
 }
 
-}  // namespace platform
+}  // namespace controls

@@ -25,7 +25,7 @@ class QPainter;
 class QMainWindow;
 class QTimer;
 
-namespace platform {
+namespace controls {
 
 enum class BandKind { MenuBar, Popup, ToolBar, StatusBar, DockedPanel };
 
@@ -212,9 +212,9 @@ class ToolBarControl : public QObject {
   QWidget* ToolWidget(const QString& key) { return tools_.Item(key).Widget(); }
 
  signals:
-  void ToolClick(platform::BarTool& tool);
-  void ToolChange(platform::BarTool& tool);
-  void ToolKeyDown(platform::BarTool& tool, int& keyCode);
+  void ToolClick(controls::BarTool& tool);
+  void ToolChange(controls::BarTool& tool);
+  void ToolKeyDown(controls::BarTool& tool, int& keyCode);
   void CloseQuery(bool& cancel);
 
  protected:
@@ -250,4 +250,4 @@ QIcon PaintedIcon(const std::function<void(QPainter&, int)>& paint);
 // A small square icon filled with a colour and framed, for colour tools.
 QIcon SwatchIcon(const QColor& color);
 
-}  // namespace platform
+}  // namespace controls

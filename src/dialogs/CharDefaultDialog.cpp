@@ -13,7 +13,7 @@
 #include "controls/Modal.h"
 #include "platform/Numbers.h"
 
-namespace doc {
+namespace dialogs {
 
 namespace {
 
@@ -34,7 +34,7 @@ double NormaliseBox(QLineEdit* box) {
 
 }  // namespace
 
-frmCharDefault::frmCharDefault(ModConst& state, DesignProcedures design, QWidget* parent)
+frmCharDefault::frmCharDefault(doc::ModConst& state, doc::DesignProcedures design, QWidget* parent)
     : QDialog(parent), S(state), Design(std::move(design)) {
   setWindowTitle(QStringLiteral("Character Default"));
   QFont f = font();
@@ -74,7 +74,7 @@ frmCharDefault::frmCharDefault(ModConst& state, DesignProcedures design, QWidget
   outer->setContentsMargins(14, 14, 14, 12);
   outer->setSpacing(14);
   outer->addLayout(grid);
-  const platform::DialogButtons buttons = platform::AddDialogButtons(*outer, this, QStringLiteral("Ok"));
+  const controls::DialogButtons buttons = controls::AddDialogButtons(*outer, this, QStringLiteral("Ok"));
   bntOk = buttons.ok;
   btnCancel = buttons.cancel;
   connect(bntOk, &QPushButton::clicked, this, [this] { bntOk_Click(); });
@@ -104,7 +104,7 @@ void frmCharDefault::bntOk_Click() {
   const double width = NormaliseBox(txtWidth);
   const double height = NormaliseBox(txtHeight);
 
-  if (const auto failure = CheckFontSizes(maxWidth, maxHeight, width, height)) {
+  if (const auto failure = doc::CheckFontSizes(maxWidth, maxHeight, width, height)) {
     ShowMessage(*failure, windowTitle(), 0);
     return;
   }
@@ -115,10 +115,10 @@ void frmCharDefault::bntOk_Click() {
   S.MaxHeight = platform::RoundToInt32(maxHeight);
   S.DefaultWidth = platform::RoundToInt32(width);
   S.DefaultHeight = platform::RoundToInt32(height);
-  S.AuthorName = FixedAuthorField(txtAuthorName->text());
-  S.AuthorCompanyName = FixedAuthorField(txtAuthorCompanyName->text());
-  S.AuthorUrl = FixedAuthorField(txtAuthorUrl->text());
-  S.AuthorEmail = FixedAuthorField(txtAuthorEmail->text());
+  S.AuthorName = doc::FixedAuthorField(txtAuthorName->text());
+  S.AuthorCompanyName = doc::FixedAuthorField(txtAuthorCompanyName->text());
+  S.AuthorUrl = doc::FixedAuthorField(txtAuthorUrl->text());
+  S.AuthorEmail = doc::FixedAuthorField(txtAuthorEmail->text());
   ReDimDesignData(S);
   // So that the reload below does not store the emptied grid over the glyph.
   S.CurrentChar = -1;
@@ -128,9 +128,9 @@ void frmCharDefault::bntOk_Click() {
 
 void frmCharDefault::btnCancel_Click() { reject(); }
 
-bool ShowFontSettings(ModConst& state, const DesignProcedures& design, QWidget* parent) {
+bool ShowFontSettings(doc::ModConst& state, const doc::DesignProcedures& design, QWidget* parent) {
   frmCharDefault dialog(state, design, parent);
-  return platform::Modal::Exec(dialog) == QDialog::Accepted;
+  return controls::Modal::Exec(dialog) == QDialog::Accepted;
 }
 
-}  // namespace doc
+}  // namespace dialogs

@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace doc {
+namespace dialogs {
 
 class frmCharDefault : public QDialog {
   Q_OBJECT
@@ -18,7 +18,7 @@ class frmCharDefault : public QDialog {
  public:
   // Of the design window the dialog calls SaveFontData (the glyph on screen is
   // stored) and DrawFont (the selected glyph is loaded into the new grid).
-  frmCharDefault(ModConst& state, DesignProcedures design, QWidget* parent = nullptr);
+  frmCharDefault(doc::ModConst& state, doc::DesignProcedures design, QWidget* parent = nullptr);
 
   // Fills the boxes from the header; the constructor calls it.
   void Form_Load();
@@ -39,11 +39,11 @@ class frmCharDefault : public QDialog {
   QPushButton* btnCancel = nullptr;
 
  private:
-  ModConst& S;
-  DesignProcedures Design;
+  doc::ModConst& S;
+  doc::DesignProcedures Design;
 };
 
 // Shows a fresh frmCharDefault modally; true when "Ok" stored the settings.
-bool ShowFontSettings(ModConst& state, const DesignProcedures& design, QWidget* parent = nullptr);
+bool ShowFontSettings(doc::ModConst& state, const doc::DesignProcedures& design, QWidget* parent = nullptr);
 
-}  // namespace doc
+}  // namespace dialogs

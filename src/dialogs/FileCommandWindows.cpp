@@ -2,7 +2,7 @@
 
 #include "dialogs/ShowMessage.h"
 
-namespace doc {
+namespace dialogs {
 
 int16_t FileCommandWindows::Message(const QString& prompt, const QString& title, int32_t style, const QString& arg1) {
   return ShowMessage(prompt, title, style, arg1);
@@ -12,4 +12,4 @@ std::optional<QString> FileCommandWindows::ChooseFile(const QString& caption) {
   return ChooseFontFile(caption, DialogMemory);
 }
 
-}  // namespace doc
+}  // namespace dialogs

@@ -5,11 +5,11 @@
 #include "dialogs/FileDialog.h"
 #include "document/FileCommands.h"
 
-namespace doc {
+namespace dialogs {
 
-class FileCommandWindows : public FileCommandsHost {
+class FileCommandWindows : public doc::FileCommandsHost {
  public:
-  using FileCommandsHost::FileCommandsHost;
+  using doc::FileCommandsHost::FileCommandsHost;
 
   int16_t Message(const QString& prompt, const QString& title, int32_t style, const QString& arg1) override;
   std::optional<QString> ChooseFile(const QString& caption) override;
@@ -18,4 +18,4 @@ class FileCommandWindows : public FileCommandsHost {
   FileDialogMemory DialogMemory;
 };
 
-}  // namespace doc
+}  // namespace dialogs

@@ -9,7 +9,7 @@
 #include "controls/DialogParts.h"
 #include "controls/Modal.h"
 
-namespace doc {
+namespace dialogs {
 
 frmDialog::frmDialog(QWidget* parent) : frmDialog(nullptr, parent) {}
 
@@ -22,15 +22,15 @@ frmDialog::frmDialog(FileDialogMemory* memory, QWidget* parent)
   setFont(f);
 
   auto* outer = new QVBoxLayout(this);
-  FileChooser1 = new platform::FileChooser(this);
+  FileChooser1 = new controls::FileChooser(this);
   outer->addWidget(FileChooser1, 1);
-  const platform::DialogButtons buttons = platform::AddDialogButtons(*outer, this, QStringLiteral("Ok"));
+  const controls::DialogButtons buttons = controls::AddDialogButtons(*outer, this, QStringLiteral("Ok"));
   bntOk = buttons.ok;
   btnCancel = buttons.cancel;
   resize(640, 420);
 
-  connect(FileChooser1, &platform::FileChooser::Change, this, &frmDialog::FileChooser1_Change);
-  connect(FileChooser1, &platform::FileChooser::Accept, this, &frmDialog::FileChooser1_Accept);
+  connect(FileChooser1, &controls::FileChooser::Change, this, &frmDialog::FileChooser1_Change);
+  connect(FileChooser1, &controls::FileChooser::Accept, this, &frmDialog::FileChooser1_Accept);
   connect(bntOk, &QPushButton::clicked, this, &frmDialog::bntOk_Click);
   connect(btnCancel, &QPushButton::clicked, this, &frmDialog::btnCancel_Click);
   Load();
@@ -44,7 +44,7 @@ void frmDialog::Load() {
   Cancelled = true;
 }
 
-int frmDialog::ShowModal() { return platform::Modal::Exec(*this); }
+int frmDialog::ShowModal() { return controls::Modal::Exec(*this); }
 
 void frmDialog::FileChooser1_Change() { FileName = FileChooser1->FolderPath() + FileChooser1->FileTitle(); }
 
@@ -72,4 +72,4 @@ std::optional<QString> ChooseFontFile(const QString& caption, FileDialogMemory& 
   return dlg.FileName;
 }
 
-}  // namespace doc
+}  // namespace dialogs

@@ -11,7 +11,7 @@
 
 class QPushButton;
 
-namespace doc {
+namespace dialogs {
 
 // What frmDialog keeps from one showing to the next (the window itself is made
 // anew for every showing).
@@ -42,7 +42,7 @@ class frmDialog : public QDialog {
   // window open; the font-file commands need a path that names a file.
   bool RequireFileTitle = false;
 
-  platform::FileChooser* FileChooser1 = nullptr;
+  controls::FileChooser* FileChooser1 = nullptr;
   QPushButton* bntOk = nullptr;
   QPushButton* btnCancel = nullptr;
 
@@ -65,4 +65,4 @@ class frmDialog : public QDialog {
 // title, "Ok" refused without a file title; the chosen path or nullopt.
 std::optional<QString> ChooseFontFile(const QString& caption, FileDialogMemory& memory);
 
-}  // namespace doc
+}  // namespace dialogs

@@ -4,7 +4,7 @@
 
 #include "controls/MessageDialog.h"
 
-namespace doc {
+namespace dialogs {
 
 namespace {
 
@@ -68,7 +68,7 @@ int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, 
   const PreparedMessage m =
       PrepareMessage(Prompt, Style, Arg1, Arg2, Arg3, Arg4, Button1Caption, Button2Caption, Button3Caption);
   // A new window for every message; nothing lives from one call to the next.
-  platform::MessageDialog box;
+  controls::MessageDialog box;
   box.BackColor = BackColor;
   box.ForeColor = ForeColor;
   box.Setting1 = Setting1;
@@ -95,4 +95,4 @@ int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, 
   return static_cast<int16_t>(box.ShowDialog(none));
 }
 
-}  // namespace doc
+}  // namespace dialogs

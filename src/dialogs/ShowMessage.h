@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace doc {
+namespace dialogs {
 
 // Style bits: the button set in the low bits, the default button in 0x100 / 0x200.
 constexpr int32_t StyleDefault2 = 0x100;
@@ -34,4 +34,4 @@ int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, 
                     const QString& Button1Caption = {}, const QString& Button2Caption = {},
                     const QString& Button3Caption = {}, int32_t Setting11 = 255);
 
-}  // namespace doc
+}  // namespace dialogs

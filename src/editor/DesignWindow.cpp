@@ -108,15 +108,15 @@ frmDesign::frmDesign(DesignEditor& ed, QWidget* parent) : QMdiSubWindow(parent),
   picWindow1 = new QWidget(picWindow);
   picWindow1->setAutoFillBackground(true);
   picDesign = new DesignPicture(ed_, picWindow1);
-  HScrollBar = new platform::ScrollBar(Qt::Horizontal, picWindow);
-  VScrollBar = new platform::ScrollBar(Qt::Vertical, picWindow);
+  HScrollBar = new controls::ScrollBar(Qt::Horizontal, picWindow);
+  VScrollBar = new controls::ScrollBar(Qt::Vertical, picWindow);
   HScrollBar->SetEnabled(false);
   VScrollBar->SetEnabled(false);
   // A cell of the default zoom per arrow click, a viewport per page.
   HScrollBar->setSingleStep(10);
   VScrollBar->setSingleStep(10);
-  connect(HScrollBar, &platform::ScrollBar::Change, this, [this] { HScrollBar_Change(); });
-  connect(VScrollBar, &platform::ScrollBar::Change, this, [this] { VScrollBar_Change(); });
+  connect(HScrollBar, &controls::ScrollBar::Change, this, [this] { HScrollBar_Change(); });
+  connect(VScrollBar, &controls::ScrollBar::Change, this, [this] { VScrollBar_Change(); });
 
   body_->installEventFilter(this);
   picWindow->installEventFilter(this);
@@ -153,7 +153,7 @@ bool frmDesign::eventFilter(QObject* watched, QEvent* event) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     const QPoint d = wheel->angleDelta();
     const bool across = d.x() != 0 || (wheel->modifiers() & Qt::ShiftModifier);
-    platform::ScrollBar* bar = across ? HScrollBar : VScrollBar;
+    controls::ScrollBar* bar = across ? HScrollBar : VScrollBar;
     const int notches = (d.x() != 0 ? d.x() : d.y()) / 120;
     if (bar->isEnabled() && notches != 0) bar->SetValue(bar->Value() - notches * 3 * bar->singleStep());
     return true;
@@ -190,7 +190,7 @@ void frmDesign::picWindow_Resize() {
 
 void frmDesign::picWindow1_Resize() {
   // A disabled bar keeps its Max.
-  const auto apply = [](platform::ScrollBar* bar, const ScrollRange& r) {
+  const auto apply = [](controls::ScrollBar* bar, const ScrollRange& r) {
     if (r.max) bar->SetMax(*r.max);
     bar->SetEnabled(r.enabled);
   };

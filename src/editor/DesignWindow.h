@@ -72,8 +72,8 @@ class frmDesign : public QMdiSubWindow, public DesignView {
   QWidget* picWindow = nullptr;
   QWidget* picWindow1 = nullptr;
   DesignPicture* picDesign = nullptr;
-  platform::ScrollBar* HScrollBar = nullptr;
-  platform::ScrollBar* VScrollBar = nullptr;
+  controls::ScrollBar* HScrollBar = nullptr;
+  controls::ScrollBar* VScrollBar = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -62,9 +62,9 @@ void DesignEditor::PasteSpecial() {
   } else if (check != PasteOutcome::TooLarge) {
     return;
   }
-  doc::ShowMessage(QStringLiteral("The picture on the clipboard (%1 x %2 pixels) is too large for a glyph."),
-                   QStringLiteral("Paste Special"), 0, QString::number(picture.width()),
-                   QString::number(picture.height()));
+  dialogs::ShowMessage(QStringLiteral("The picture on the clipboard (%1 x %2 pixels) is too large for a glyph."),
+                       QStringLiteral("Paste Special"), 0, QString::number(picture.width()),
+                       QString::number(picture.height()));
 }
 
 }  // namespace editor

@@ -40,7 +40,7 @@ PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecor
   lblDescribe->setMinimumHeight(64);
   lblDescribe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   outer->addWidget(lblDescribe);
-  const platform::DialogButtons buttons = platform::AddDialogButtons(*outer, this, QStringLiteral("Next"));
+  const controls::DialogButtons buttons = controls::AddDialogButtons(*outer, this, QStringLiteral("Next"));
   bntOk = buttons.ok;
   btnCancel = buttons.cancel;
   resize(420, 320);
@@ -92,7 +92,7 @@ const PluginRecord* PluginWindow::Selected() const {
 }
 
 std::optional<PluginWindow::Chosen> PluginWindow::ChooseFile(const QString& verb, const PluginRecord& record) {
-  doc::frmDialog dlg;
+  dialogs::frmDialog dlg;
   dlg.FileChooser1->SetFileTitle(QString());
   dlg.FileChooser1->SetFilter(record.FilterFile);
   dlg.FileChooser1->SetFilterIndex(0);
@@ -105,7 +105,7 @@ std::optional<PluginWindow::Chosen> PluginWindow::ChooseFile(const QString& verb
 
 void PluginWindow::ShowError(const QString& description) {
   // No title: the message window then carries the program's own.
-  doc::ShowMessage(description, QString(), 0);
+  dialogs::ShowMessage(description, QString(), 0);
 }
 
 frmExport::frmExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
@@ -178,12 +178,12 @@ void frmImport::bntOk_Click() {
 
 void ShowExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent) {
   frmExport w(plugins, s, std::move(hooks), parent);
-  platform::Modal::Exec(w);
+  controls::Modal::Exec(w);
 }
 
 void ShowImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent) {
   frmImport w(plugins, s, std::move(hooks), parent);
-  platform::Modal::Exec(w);
+  controls::Modal::Exec(w);
 }
 
 }  // namespace plugins

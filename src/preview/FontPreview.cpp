@@ -32,7 +32,7 @@ double FontPreviewSize(const QString& sizeText) {
 
 frmFontPreview::frmFontPreview(const QStringList& fontNames, QWidget* parent) : QDialog(parent), fontNames_(fontNames) {
   setWindowTitle(QStringLiteral("Font Preview"));
-  setFont(platform::WindowFont());
+  setFont(controls::WindowFont());
   resize(720, 420);
 
   lstFont = new QListWidget(this);
@@ -52,7 +52,7 @@ frmFontPreview::frmFontPreview(const QStringList& fontNames, QWidget* parent) : 
   cmbStyle = new QComboBox(this);
   cmbStyle->addItems({"Normal", "Bold", "Italic", "Bold And Italic"});
   cmbStyle->setCurrentIndex(-1);
-  btnOk = new platform::Button(QStringLiteral("Ok"), this);
+  btnOk = new controls::Button(QStringLiteral("Ok"), this);
   btnOk->setDefault(true);
 
   auto* sizeLabel = new QLabel(QStringLiteral("&Size:"), this);
@@ -83,7 +83,7 @@ frmFontPreview::frmFontPreview(const QStringList& fontNames, QWidget* parent) : 
   connect(cmbSize, &QComboBox::activated, this, [this] { lstFont_Click(); });
   connect(cmbStyle, &QComboBox::currentIndexChanged, this, [this] { lstFont_Click(); });
   connect(txtSampleText, &QLineEdit::textChanged, this, [this] { txtSampleText_Change(); });
-  connect(btnOk, &platform::Button::Click, this, [this] { btnOk_Click(); });
+  connect(btnOk, &controls::Button::Click, this, [this] { btnOk_Click(); });
   Form_Load();
 }
 
@@ -118,7 +118,7 @@ void frmFontPreview::btnOk_Click() { done(QDialog::Accepted); }
 
 void ShowFontPreview(const QStringList& fontNames, QWidget* parent) {
   frmFontPreview w(fontNames, parent);
-  platform::Modal::Exec(w);
+  controls::Modal::Exec(w);
 }
 
 }  // namespace preview

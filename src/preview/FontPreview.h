@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
-namespace platform {
+namespace controls {
 class Button;
 }
 
@@ -40,7 +40,7 @@ class frmFontPreview : public QDialog {
   QLabel* lblSampleText = nullptr;
   QComboBox* cmbSize = nullptr;
   QComboBox* cmbStyle = nullptr;
-  platform::Button* btnOk = nullptr;
+  controls::Button* btnOk = nullptr;
 
  private:
   QStringList fontNames_;

@@ -17,7 +17,7 @@ namespace preview {
 frmLCDTest::frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
     : QDialog(parent), S(state), Tables(tables) {
   setWindowTitle(QStringLiteral("LCD Test"));
-  setFont(platform::WindowFont());
+  setFont(controls::WindowFont());
   setFixedSize(LCDPictureWidth, LCDPictureHeight);
   background_ = LCDBackground();
   picture_ = background_;
@@ -35,18 +35,18 @@ frmLCDTest::frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWi
   lblChar->setBuddy(txtChar);
   chkRightToLeft = new QCheckBox(QStringLiteral("Right To Left"), this);
   chkRightToLeft->setGeometry(136, 194, 130, 20);
-  btnDraw = new platform::Button(QStringLiteral("Draw"), this);
+  btnDraw = new controls::Button(QStringLiteral("Draw"), this);
   btnDraw->setGeometry(118, 220, 72, 24);
   btnDraw->setDefault(true);
-  btnClose = new platform::Button(QStringLiteral("Close"), this);
+  btnClose = new controls::Button(QStringLiteral("Close"), this);
   btnClose->setGeometry(194, 220, 72, 24);
 
   // Only the user's edits count as a change: emptying the other box must not empty
   // the box just typed into in turn.
   connect(txtText, &QLineEdit::textEdited, this, [this] { txtText_Change(); });
   connect(txtChar, &QLineEdit::textEdited, this, [this] { txtChar_Change(); });
-  connect(btnDraw, &platform::Button::Click, this, [this] { btnDraw_Click(); });
-  connect(btnClose, &platform::Button::Click, this, [this] { btnClose_Click(); });
+  connect(btnDraw, &controls::Button::Click, this, [this] { btnDraw_Click(); });
+  connect(btnClose, &controls::Button::Click, this, [this] { btnClose_Click(); });
 }
 
 void frmLCDTest::btnDraw_Click() {
@@ -81,7 +81,7 @@ void frmLCDTest::paintEvent(QPaintEvent*) {
 
 void ShowLCDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent) {
   frmLCDTest w(state, tables, parent);
-  platform::Modal::Exec(w);
+  controls::Modal::Exec(w);
 }
 
 }  // namespace preview

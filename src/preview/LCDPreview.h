@@ -9,7 +9,7 @@
 class QCheckBox;
 class QLineEdit;
 
-namespace platform {
+namespace controls {
 class Button;
 }
 
@@ -33,8 +33,8 @@ class frmLCDTest : public QDialog {
   QLineEdit* txtText = nullptr;
   QLineEdit* txtChar = nullptr;
   QCheckBox* chkRightToLeft = nullptr;
-  platform::Button* btnDraw = nullptr;
-  platform::Button* btnClose = nullptr;
+  controls::Button* btnDraw = nullptr;
+  controls::Button* btnClose = nullptr;
 
  protected:
   void paintEvent(QPaintEvent*) override;

@@ -57,7 +57,7 @@ void LEDSurface::paintEvent(QPaintEvent*) {
 frmLEDTest::frmLEDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
     : QDialog(parent), S(state), Tables(tables) {
   setWindowTitle(QStringLiteral("Preview"));
-  setFont(platform::WindowFont());
+  setFont(controls::WindowFont());
 
   picTool = new QWidget(this);
   auto* rows = new QVBoxLayout(picTool);
@@ -79,7 +79,7 @@ frmLEDTest::frmLEDTest(const doc::ModConst& state, const CharTables& tables, QWi
   addBox(row1, "LED &Size:", txtLEDSize, "4", 44);
   addBox(row1, "&Pitch:", txtPitch, "4", 44);
   addBox(row1, "&Width:", txtWidth, "32", 52);
-  bntOk = new platform::Button(QStringLiteral("Show"), picTool);
+  bntOk = new controls::Button(QStringLiteral("Show"), picTool);
   bntOk->setDefault(true);
   row1->addWidget(bntOk);
 
@@ -99,7 +99,7 @@ frmLEDTest::frmLEDTest(const doc::ModConst& state, const CharTables& tables, QWi
 
   picLED = new LEDSurface(panel_, this);
   setMinimumWidth(Px(MinimumWidthTwips));
-  connect(bntOk, &platform::Button::Click, this, [this] { bntOk_Click(); });
+  connect(bntOk, &controls::Button::Click, this, [this] { bntOk_Click(); });
   Form_Load();
   Form_Resize();
 }
@@ -152,7 +152,7 @@ void frmLEDTest::resizeEvent(QResizeEvent* e) {
 
 void ShowLEDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent) {
   frmLEDTest w(state, tables, parent);
-  platform::Modal::Exec(w);
+  controls::Modal::Exec(w);
 }
 
 }  // namespace preview

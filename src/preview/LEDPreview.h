@@ -12,7 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-namespace platform {
+namespace controls {
 class Button;
 }
 
@@ -64,7 +64,7 @@ class frmLEDTest : public QDialog {
   QLineEdit* txtWidth = nullptr;
   QComboBox* cmbColor = nullptr;
   QCheckBox* chkNumber[3] = {};  // "Num En", "Num FA", "R-L"
-  platform::Button* bntOk = nullptr;
+  controls::Button* bntOk = nullptr;
 
  protected:
   void resizeEvent(QResizeEvent*) override;

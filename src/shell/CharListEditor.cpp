@@ -44,10 +44,10 @@ frmCharList::frmCharList(platform::IniFile& ini, const QString& iniPath, QWidget
   cmbList->setGeometry(TwipsRect(120, 120, 3015, 315));
   cmbList->resize(cmbList->width(), std::max(cmbList->height(), cmbList->sizeHint().height()));
 
-  btnAdd = new platform::Button(QStringLiteral("Add"), this);
+  btnAdd = new controls::Button(QStringLiteral("Add"), this);
   btnAdd->setObjectName(QStringLiteral("btnAdd"));
   btnAdd->setGeometry(TwipsRect(3240, 120, 1335, 375));
-  btnRemove = new platform::Button(QStringLiteral("Remove"), this);
+  btnRemove = new controls::Button(QStringLiteral("Remove"), this);
   btnRemove->setObjectName(QStringLiteral("btnRemove"));
   btnRemove->setGeometry(TwipsRect(4680, 120, 1335, 375));
 
@@ -67,12 +67,12 @@ frmCharList::frmCharList(platform::IniFile& ini, const QString& iniPath, QWidget
   txtChar->setFont(Tahoma(15.75));
   txtChar->setGeometry(TwipsRect(3240, 600, 4695, 615));
 
-  btnSave = new platform::Button(QStringLiteral("Save"), this);
+  btnSave = new controls::Button(QStringLiteral("Save"), this);
   btnSave->setObjectName(QStringLiteral("btnSave"));
   btnSave->setGeometry(TwipsRect(6360, 5280, 1575, 615));
 
   // Enter in the text boxes must not press a button behind the user's back.
-  for (platform::Button* b : {btnAdd, btnRemove, btnSave}) {
+  for (controls::Button* b : {btnAdd, btnRemove, btnSave}) {
     b->setAutoDefault(false);
     b->setDefault(false);
   }
@@ -86,9 +86,9 @@ frmCharList::frmCharList(platform::IniFile& ini, const QString& iniPath, QWidget
   connect(cmbList, &QComboBox::activated, this, [this](int) { cmbList_Click(); });
   connect(lstChars, &QListWidget::currentRowChanged, this, [this](int) { lstChars_Click(); });
   connect(txtChar, &QLineEdit::textChanged, this, [this](const QString&) { txtChar_Change(); });
-  connect(btnAdd, &platform::Button::Click, this, [this] { btnAdd_Click(); });
-  connect(btnSave, &platform::Button::Click, this, [this] { btnSave_Click(); });
-  connect(btnRemove, &platform::Button::Click, this, [this] { btnRemove_Click(); });
+  connect(btnAdd, &controls::Button::Click, this, [this] { btnAdd_Click(); });
+  connect(btnSave, &controls::Button::Click, this, [this] { btnSave_Click(); });
+  connect(btnRemove, &controls::Button::Click, this, [this] { btnRemove_Click(); });
 
   Form_Load();
 }
@@ -150,7 +150,7 @@ void frmCharList::btnRemove_Click() {
   const int selected = cmbList->currentIndex();
   if (selected < 0) return;
   const QString name = cmbList->itemText(selected);
-  if (doc::ShowMessage(QStringLiteral("Do you want to remove %1?"), windowTitle(), 4, name) != 2) return;
+  if (dialogs::ShowMessage(QStringLiteral("Do you want to remove %1?"), windowTitle(), 4, name) != 2) return;
   QStringList left;
   for (int n = 0; n < cmbList->count(); ++n)
     if (n != selected) left.append(cmbList->itemText(n));
@@ -169,12 +169,12 @@ void frmCharList::btnRemove_Click() {
 
 void frmCharList::ReportWriteFailure(const QString& reason) {
   // Nothing in the window changes, so the user can mend the cause and try again.
-  doc::ShowMessage(QStringLiteral("Cannot write %1\\n%2"), windowTitle(), 0, path_, reason);
+  dialogs::ShowMessage(QStringLiteral("Cannot write %1\\n%2"), windowTitle(), 0, path_, reason);
 }
 
 void ShowCharListEditor(platform::IniFile& ini, const QString& iniPath, QWidget* parent) {
   frmCharList window(ini, iniPath, parent);
-  platform::Modal::Exec(window);
+  controls::Modal::Exec(window);
 }
 
 }  // namespace shell

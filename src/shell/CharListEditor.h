@@ -10,8 +10,10 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 
-namespace platform {
+namespace controls {
 class Button;
+}  // namespace controls
+namespace platform {
 class IniFile;
 }  // namespace platform
 
@@ -38,11 +40,11 @@ class frmCharList : public QDialog {
   void btnRemove_Click();
 
   QComboBox* cmbList = nullptr;
-  platform::Button* btnAdd = nullptr;
-  platform::Button* btnRemove = nullptr;
+  controls::Button* btnAdd = nullptr;
+  controls::Button* btnRemove = nullptr;
   QListWidget* lstChars = nullptr;
   QLineEdit* txtChar = nullptr;
-  platform::Button* btnSave = nullptr;
+  controls::Button* btnSave = nullptr;
 
   ListTexts ListChars{};
 

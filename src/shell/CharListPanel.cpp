@@ -91,7 +91,7 @@ CharListPanel::CharListPanel(doc::ModConst& state, platform::IniFile& ini, const
   cmbList->setFont(comboFont);
   cmbList->resize(cmbList->width(), cmbList->sizeHint().height());
 
-  lvChars = new platform::ListView({QStringLiteral("Code"), QStringLiteral("Text")}, this);
+  lvChars = new controls::ListView({QStringLiteral("Code"), QStringLiteral("Text")}, this);
   lvChars->setObjectName(QStringLiteral("lvChars"));
   lvChars->setFont(ListFont());
   textFont_ = TextColumnFont(lvChars->font());
@@ -105,7 +105,7 @@ CharListPanel::CharListPanel(doc::ModConst& state, platform::IniFile& ini, const
 
   setMinimumSize(160, 200);
   connect(cmbList, &QComboBox::activated, this, [this](int) { cmbList_Click(); });
-  connect(lvChars, &platform::ListView::DblClick, this, [this] { lvChars_DblClick(); });
+  connect(lvChars, &controls::ListView::DblClick, this, [this] { lvChars_DblClick(); });
 }
 
 void CharListPanel::ReadListNames() {
@@ -160,7 +160,7 @@ void CharListPanel::resizeEvent(QResizeEvent* event) {
 }
 
 std::optional<int> CharListPanel::SelectedCode() {
-  const platform::ListItem item = lvChars->SelectedItem();
+  const controls::ListItem item = lvChars->SelectedItem();
   if (!item) return std::nullopt;
   bool ok = false;
   const int code = item.Text().toInt(&ok);
@@ -169,7 +169,7 @@ std::optional<int> CharListPanel::SelectedCode() {
 }
 
 void CharListPanel::SelectCode(int code) {
-  platform::ListItem item = lvChars->ListItems().Item(ItemKey(code));
+  controls::ListItem item = lvChars->ListItems().Item(ItemKey(code));
   if (!item) return;
   item.SetSelected(true);
   item.EnsureVisible();

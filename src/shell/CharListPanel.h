@@ -26,8 +26,8 @@ class CharListPanel : public QWidget, public doc::GlyphList {
   CharListPanel(doc::ModConst& state, platform::IniFile& ini, const QString& iniPath, QWidget* parent = nullptr);
 
   QComboBox* cmbList = nullptr;
-  platform::ListView* lvChars = nullptr;
-  platform::ImageList ImageList1;
+  controls::ListView* lvChars = nullptr;
+  controls::ImageList ImageList1;
 
   // The design window's DrawFont (run by a double click on an item) and DrawAll
   // (run when Remove empties the glyph on screen).

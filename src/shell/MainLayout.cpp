@@ -15,18 +15,18 @@
 
 namespace shell {
 
-using platform::BandKind;
-using platform::BandLayout;
-using platform::StatusClock;
-using platform::ToolKind;
-using platform::ToolLayout;
+using controls::BandKind;
+using controls::BandLayout;
+using controls::StatusClock;
+using controls::ToolKind;
+using controls::ToolLayout;
 
 namespace {
 
 // ---- icons: drawn on a 16-unit square, at 16 and 32 pixels ----
 
 QIcon Drawn(const std::function<void(QPainter&)>& paint) {
-  return platform::PaintedIcon([&paint](QPainter& p, int size) {
+  return controls::PaintedIcon([&paint](QPainter& p, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 16.0, size / 16.0);
     paint(p);
@@ -295,7 +295,7 @@ QStringList Numbers(std::initializer_list<int> values) {
 
 // Toolbars: file and design commands in the first row, font and colours in the
 // second, the drawing tools down the left edge as in paint programs.
-platform::ToolBarLayout MainLayout() {
+controls::ToolBarLayout MainLayout() {
   Tools t;
 
   t.Opener("mnuFile", "&File", "bndFile");
@@ -414,7 +414,7 @@ platform::ToolBarLayout MainLayout() {
   t.Command("mnuReadFont", "Read Data From Font");
   t.Command("mnuResetData", "Reset Data");
 
-  platform::ToolBarLayout layout;
+  controls::ToolBarLayout layout;
   auto& b = layout.bands;
   b.push_back(
       t.Band("bndMenu", "Band1", BandKind::MenuBar, {"mnuFile", "mnuEdit", "mnuView", "mnuDevice", "mnuTools"}));

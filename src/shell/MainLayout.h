@@ -1,10 +1,10 @@
 #pragma once
 // The main window's whole menu, toolbar, status bar and panel layout as data,
-// for platform::ToolBarControl::Build. Needs a QApplication (it draws icons).
+// for controls::ToolBarControl::Build. Needs a QApplication (it draws icons).
 #include "controls/ToolBarControl.h"
 
 namespace shell {
 
-platform::ToolBarLayout MainLayout();
+controls::ToolBarLayout MainLayout();
 
 }  // namespace shell

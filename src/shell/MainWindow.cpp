@@ -26,7 +26,7 @@ namespace shell {
 
 // The file commands' host: messages and the file dialog as the windows show them,
 // the settings dialog and the file name on the toolbar of this main window.
-class MainFileCommands : public doc::FileCommandWindows {
+class MainFileCommands : public dialogs::FileCommandWindows {
  public:
   MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures design)
       : FileCommandWindows(list, std::move(design)), main_(main) {}
@@ -66,16 +66,16 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
 
   // Direct connections: the handlers write the reference arguments back.
   connect(
-      &ToolBar, &platform::ToolBarControl::ToolClick, this, [this](platform::BarTool& t) { ToolBar_ToolClick(t); },
+      &ToolBar, &controls::ToolBarControl::ToolClick, this, [this](controls::BarTool& t) { ToolBar_ToolClick(t); },
       Qt::DirectConnection);
   connect(
-      &ToolBar, &platform::ToolBarControl::ToolChange, this, [this](platform::BarTool& t) { ToolBar_ToolChange(t); },
+      &ToolBar, &controls::ToolBarControl::ToolChange, this, [this](controls::BarTool& t) { ToolBar_ToolChange(t); },
       Qt::DirectConnection);
   connect(
-      &ToolBar, &platform::ToolBarControl::ToolKeyDown, this,
-      [this](platform::BarTool& t, int& k) { ToolBar_ToolKeyDown(t, k); }, Qt::DirectConnection);
+      &ToolBar, &controls::ToolBarControl::ToolKeyDown, this,
+      [this](controls::BarTool& t, int& k) { ToolBar_ToolKeyDown(t, k); }, Qt::DirectConnection);
   connect(
-      &ToolBar, &platform::ToolBarControl::CloseQuery, this, [this](bool& cancel) { ToolBar_CloseQuery(cancel); },
+      &ToolBar, &controls::ToolBarControl::CloseQuery, this, [this](bool& cancel) { ToolBar_CloseQuery(cancel); },
       Qt::DirectConnection);
   picCharList->DesignDrawFont = [this] { Design->DrawFont(); };
   picCharList->DesignDrawAll = [this] { Design->DrawAll(); };
@@ -98,7 +98,7 @@ void frmMain::MDIForm_Load() {
 
 void frmMain::InitMainWindow() {
   // 1. Installed fonts, "tahoma" chosen by its whole name in any letter case.
-  platform::BarTool& font = ToolBar.Bands().Item("bndFont").Tools().Item("tlFont");
+  controls::BarTool& font = ToolBar.Bands().Item("bndFont").Tools().Item("tlFont");
   const QStringList families = InstalledFonts();
   for (const QString& family : families) font.AddItem(family);
   // Without Tahoma, the family drawn in its place, so that the box names the font imports use.
@@ -116,7 +116,7 @@ void frmMain::InitMainWindow() {
   doc::InitDefaults(S);
 }
 
-void frmMain::ToolBar_ToolClick(platform::BarTool& tool) {
+void frmMain::ToolBar_ToolClick(controls::BarTool& tool) {
   const ToolClickCommands run = DispatchToolClick(tool.Name());
   if (run.matched) RunCommand(*run.matched);
   if (run.color) RunCommand(*run.color);
@@ -169,12 +169,12 @@ void frmMain::RunCommand(const CommandCall& call) {
   if (call.drawAllAfter) Design->DrawAll();
 }
 
-void frmMain::ToolBar_ToolChange(platform::BarTool& tool) {
+void frmMain::ToolBar_ToolChange(controls::BarTool& tool) {
   shell::ToolChange(*Design, tool.Name(), tool.Text());
   if (tool.Name() == QLatin1String("tlZoom")) GiveGridTheFocus();
 }
 
-void frmMain::ToolBar_ToolKeyDown(platform::BarTool& tool, int& keyCode) {
+void frmMain::ToolBar_ToolKeyDown(controls::BarTool& tool, int& keyCode) {
   shell::ToolKeyDown(*Design, tool.Name(), tool.Text(), keyCode);
   const QString& key = tool.Name();
   if (keyCode == 13 &&
@@ -217,13 +217,13 @@ plugins::FontHooks frmMain::PluginHooks() {
 }
 
 QStringList frmMain::FontNames() {
-  const platform::BarTool& font = ToolBar.Tools().Item("tlFont");
+  const controls::BarTool& font = ToolBar.Tools().Item("tlFont");
   QStringList names;
   for (int i = 0; i < font.ListCount(); ++i) names << font.List(i);
   return names;
 }
 
-void frmMain::ShowFontSetting() { doc::ShowFontSettings(S, designProcedures_, this); }
+void frmMain::ShowFontSetting() { dialogs::ShowFontSettings(S, designProcedures_, this); }
 
 // Application.
 

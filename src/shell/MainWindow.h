@@ -40,18 +40,18 @@ class frmMain : public QMainWindow {
   void InitMainWindow();
 
   // Toolbar events.
-  void ToolBar_ToolClick(platform::BarTool& tool);
+  void ToolBar_ToolClick(controls::BarTool& tool);
   // Runs one command of a click: the only place where a command value becomes a call.
   void RunCommand(const CommandCall& call);
-  void ToolBar_ToolChange(platform::BarTool& tool);
-  void ToolBar_ToolKeyDown(platform::BarTool& tool, int& keyCode);
+  void ToolBar_ToolChange(controls::BarTool& tool);
+  void ToolBar_ToolKeyDown(controls::BarTool& tool, int& keyCode);
   void ToolBar_CloseQuery(bool& cancel);
   void MDIForm_QueryUnload(int& cancel, int unloadMode);
 
   QString CharListPath() const { return programFolder_ + QStringLiteral("/CharList.ini"); }
 
   doc::ModConst& S;
-  platform::ToolBarControl ToolBar;
+  controls::ToolBarControl ToolBar;
   // The toolbar as the design window's logic reads and sets it.
   ToolBarState BarState{ToolBar};
   platform::IniFile Ini;

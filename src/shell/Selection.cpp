@@ -45,7 +45,7 @@ void ToggleGuideLine(editor::DesignEditor& ed, int32_t o, int32_t k) {
   if (guide != 0) {
     guide = 0;
   } else {
-    const auto answer = platform::Modal::InputBox("Enter Guide Line Position", "Guide Line");
+    const auto answer = controls::Modal::InputBox("Enter Guide Line Position", "Guide Line");
     guide = answer ? std::clamp(TextNumber(*answer), -MaxGuidePosition, MaxGuidePosition) : 0;
   }
   ed.DrawAll();

@@ -51,9 +51,9 @@ frmSpilash::frmSpilash(QWidget* parent)
   lblText = new QLabel(this);
   lblText->setGeometry(20, 350, 460, 20);
   lblText->setStyleSheet(QStringLiteral("color: #cfe8d6;"));
-  cmdOK = new platform::Button(QStringLiteral("Ok"), this);
+  cmdOK = new controls::Button(QStringLiteral("Ok"), this);
   cmdOK->setGeometry(410, 325, 75, 26);
-  connect(cmdOK, &platform::Button::Click, this, [this] { cmdOK_Click(); });
+  connect(cmdOK, &controls::Button::Click, this, [this] { cmdOK_Click(); });
   Form_Load();
 }
 

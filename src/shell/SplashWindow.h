@@ -35,7 +35,7 @@ class frmSpilash : public QWidget {
 
   QLabel* lblVersion = nullptr;
   QLabel* lblText = nullptr;
-  platform::Button* cmdOK = nullptr;
+  controls::Button* cmdOK = nullptr;
 
  protected:
   void paintEvent(QPaintEvent*) override;

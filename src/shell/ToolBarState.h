@@ -8,7 +8,7 @@ namespace shell {
 
 class ToolBarState final : public editor::ToolState {
  public:
-  explicit ToolBarState(platform::ToolBarControl& bar) : bar_(bar) {}
+  explicit ToolBarState(controls::ToolBarControl& bar) : bar_(bar) {}
 
   QString ToolText(const QString& key) override;
   void SetToolText(const QString& key, const QString& text) override;
@@ -17,7 +17,7 @@ class ToolBarState final : public editor::ToolState {
   void SetToolEnabled(const QString& key, bool enabled) override;
 
  private:
-  platform::ToolBarControl& bar_;
+  controls::ToolBarControl& bar_;
 };
 
 }  // namespace shell

@@ -14,7 +14,7 @@
 #include "controls/FileChooser.h"
 #include "controls/ScrollBar.h"
 
-using namespace platform;
+using namespace controls;
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 namespace {
 
-using platform::ListView;
+using controls::ListView;
 
 struct ListViewFixture : ::testing::Test {
   ListView view{{QStringLiteral("Code"), QStringLiteral("Text")}};
-  platform::ImageList images;
+  controls::ImageList images;
   void SetUp() override {
     auto& items = view.ListItems();
     items.Add("A0", "000", "Empty").SetSubItems(1, "zero");
@@ -84,7 +84,7 @@ TEST_F(ListViewFixture, SmallIconsFollowTheAttachedImageList) {
 }
 
 TEST(ImageList, RemoveTellsWhetherThereWasAnImage) {
-  platform::ImageList list;
+  controls::ImageList list;
   list.ListImages.Add("A5", QPixmap(47, 47));
   EXPECT_TRUE(list.ListImages.Contains("A5"));
   EXPECT_TRUE(list.ListImages.Remove("A5"));

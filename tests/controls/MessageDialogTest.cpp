@@ -5,9 +5,9 @@
 #include "controls/MessageDialog.h"
 #include "controls/Modal.h"
 
-using platform::MessageDialog;
-using platform::Modal;
-using platform::ScopedModalScript;
+using controls::MessageDialog;
+using controls::Modal;
+using controls::ScopedModalScript;
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "controls/ToolBarControl.h"
 
-using namespace platform;
+using namespace controls;
 
 namespace {
 

@@ -29,21 +29,21 @@ struct CharDefault : ::testing::Test {
   doc::ModConst s;
   RecordingHost host;
   std::vector<QString> messages;  // "title|text" of each message shown
-  platform::ScopedModalScript script;
+  controls::ScopedModalScript script;
   CharDefault() {
     doc::InitDefaults(s);
     s.CurrentChar = 65;
     host.s = &s;
   }
   // Presses "Ok" with these texts in the four size boxes; every message is answered 1.
-  bool PressOk(doc::frmCharDefault& d, const char* mw, const char* mh, const char* w, const char* h) {
+  bool PressOk(dialogs::frmCharDefault& d, const char* mw, const char* mh, const char* w, const char* h) {
     d.txtMaxWidth->setText(mw);
     d.txtMaxHeight->setText(mh);
     d.txtWidth->setText(w);
     d.txtHeight->setText(h);
     for (int i = 0; i < 4; ++i)
       script.Add([this](QDialog& box) {
-        auto& m = static_cast<platform::MessageDialog&>(box);
+        auto& m = static_cast<controls::MessageDialog&>(box);
         messages.push_back(m.Title + "|" + m.ShownText());
         return 1;
       });
@@ -60,7 +60,7 @@ class CharDefaultSizes : public CharDefault, public ::testing::WithParamInterfac
 
 TEST_P(CharDefaultSizes, ChecksInOrderAndShowsOnlyTheFirstFailure) {
   const SizeCase c = GetParam();
-  doc::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host.Procedures());
   const bool accepted = PressOk(d, c.mw, c.mh, c.w, c.h);
   if (*c.message == 0) {
     EXPECT_TRUE(accepted);
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(, CharDefaultSizes,
                                            SizeCase{"32", "16", "10", "17", "Height must be between 1-16"}));
 
 TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
-  doc::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host.Procedures());
   PressOk(d, "12abc", "abc", "&H1F", " 8.5x");
   EXPECT_EQ(d.txtMaxWidth->text(), "12");
   EXPECT_EQ(d.txtMaxHeight->text(), "0");
@@ -103,7 +103,7 @@ TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
 
 TEST_F(CharDefault, LoadShowsTheHeaderAndNeverSetAuthorFieldsAsEmpty) {
   s.AuthorUrl = doc::FixedAuthorField("example.org");
-  doc::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host.Procedures());
   EXPECT_EQ(d.windowTitle(), "Character Default");
   EXPECT_EQ(d.txtMaxWidth->text(), "32");
   EXPECT_EQ(d.txtMaxHeight->text(), "16");
@@ -115,7 +115,7 @@ TEST_F(CharDefault, LoadShowsTheHeaderAndNeverSetAuthorFieldsAsEmpty) {
 }
 
 TEST_F(CharDefault, OkStoresRoundedSizesFixedAuthorFieldsAndReloadsIntoANewGrid) {
-  doc::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host.Procedures());
   d.txtAuthorName->setText(QString(60, 'n'));
   d.txtAuthorEmail->setText("a@b.c");
   ASSERT_TRUE(PressOk(d, "40.5", "20", "8.5", "9.5"));
@@ -132,13 +132,13 @@ TEST_F(CharDefault, OkStoresRoundedSizesFixedAuthorFieldsAndReloadsIntoANewGrid)
 TEST_F(CharDefault, CancelThroughTheModalShowingChangesNothing) {
   const doc::ModConst before = s;
   script.Add([](QDialog& dialog) {
-    auto& d = static_cast<doc::frmCharDefault&>(dialog);
+    auto& d = static_cast<dialogs::frmCharDefault&>(dialog);
     d.txtMaxWidth->setText("100");
     d.txtAuthorName->setText("someone");
     d.btnCancel_Click();
     return d.result();
   });
-  EXPECT_FALSE(doc::ShowFontSettings(s, host.Procedures()));
+  EXPECT_FALSE(dialogs::ShowFontSettings(s, host.Procedures()));
   EXPECT_EQ(script.Shown(), 1);
   EXPECT_EQ(s.MaxWidth, before.MaxWidth);
   EXPECT_EQ(s.AuthorName, before.AuthorName);

@@ -5,8 +5,8 @@
 #include "dialogs/FileDialog.h"
 #include "controls/Modal.h"
 
-using namespace doc;
-using platform::ScopedModalScript;
+using namespace dialogs;
+using controls::ScopedModalScript;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "controls/MessageDialog.h"
 #include "controls/Modal.h"
 
-using namespace doc;
+using namespace dialogs;
 
 namespace {
 
@@ -65,8 +65,8 @@ TEST(ShowMessage, CallerCaptionsTrimmedAndPadded) {
 }
 
 TEST(ShowMessage, ShowsThroughTheSeamAndReturnsTheScriptedButton) {
-  platform::ScopedModalScript script({[](QDialog& d) {
-    auto& box = static_cast<platform::MessageDialog&>(d);
+  controls::ScopedModalScript script({[](QDialog& d) {
+    auto& box = static_cast<controls::MessageDialog&>(d);
     EXPECT_EQ(box.ShownText(), "Project Changed.\nDo you want to save?");
     EXPECT_EQ(box.Title, "Project Change");
     EXPECT_EQ(box.ShownCaption(3), "Yes");
@@ -78,7 +78,7 @@ TEST(ShowMessage, ShowsThroughTheSeamAndReturnsTheScriptedButton) {
   }});
   EXPECT_EQ(ShowMessage("Project Changed.\\nDo you want to save?", "Project Change", 3), 3);
   EXPECT_EQ(script.Remaining(), 0u);
-  EXPECT_EQ(platform::Modal::UnansweredShowings(), 0);
+  EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ namespace {
 struct CharDefaultEditor : ::testing::Test, testsupport::EditorFixture {
   // The design window's procedures as the main window hands them to the dialog.
   doc::DesignProcedures edHost{[this] { ed.SaveFontData(); }, [this] { ed.DrawFont(); }, [this] { ed.DrawAll(); }};
-  platform::ScopedModalScript script;
+  controls::ScopedModalScript script;
   bool Ok(const char* mw, const char* mh) {
     script.Add([mw, mh](QDialog& dialog) {
-      auto& d = static_cast<doc::frmCharDefault&>(dialog);
+      auto& d = static_cast<dialogs::frmCharDefault&>(dialog);
       d.txtMaxWidth->setText(mw);
       d.txtMaxHeight->setText(mh);
       d.txtWidth->setText("4");
@@ -23,7 +23,7 @@ struct CharDefaultEditor : ::testing::Test, testsupport::EditorFixture {
       d.bntOk_Click();
       return d.result();
     });
-    return doc::ShowFontSettings(s, edHost);
+    return dialogs::ShowFontSettings(s, edHost);
   }
 };
 

@@ -14,7 +14,8 @@
 #include "controls/Modal.h"
 
 using namespace doc;
-using platform::ScopedModalScript;
+using namespace dialogs;
+using controls::ScopedModalScript;
 
 namespace {
 
@@ -71,9 +72,9 @@ class FakeFileHost : public FileCommandWindows {
 };
 
 // One scripted message: checks its text and presses a button.
-platform::Modal::Answer Message(QString* shown, int press) {
+controls::Modal::Answer Message(QString* shown, int press) {
   return [shown, press](QDialog& d) {
-    auto& box = static_cast<platform::MessageDialog&>(d);
+    auto& box = static_cast<controls::MessageDialog&>(d);
     if (shown) *shown = box.Prompt;
     box.Press(press);
     return d.result();
@@ -247,7 +248,7 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksFirst) {
   host.chooserAnswers = {Path("other.nft")};
   {
     ScopedModalScript script({[&shown](QDialog& d) {
-      auto& box = static_cast<platform::MessageDialog&>(d);
+      auto& box = static_cast<controls::MessageDialog&>(d);
       shown = box.Prompt;
       EXPECT_EQ(box.Button2Caption.trimmed(), "Yes");
       EXPECT_EQ(box.Button1Caption.trimmed(), "No");

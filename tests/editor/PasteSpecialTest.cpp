@@ -19,8 +19,8 @@
 #include "controls/MessageDialog.h"
 #include "controls/Modal.h"
 
+using controls::ScopedModalScript;
 using editor::PasteOutcome;
-using platform::ScopedModalScript;
 
 namespace {
 
@@ -176,7 +176,7 @@ TEST_F(PasteFixture, CommandIgnoresTextOrNothingAndRefusesAHugePicture) {
   QString shown;
   {
     ScopedModalScript script({[&shown](QDialog& d) {
-      auto& box = static_cast<platform::MessageDialog&>(d);
+      auto& box = static_cast<controls::MessageDialog&>(d);
       shown = box.Prompt;
       box.Press(1);
       return d.result();

@@ -17,15 +17,15 @@
 #include "plugins/PluginWindows.h"
 
 using namespace plugins;
-using platform::ScopedModalScript;
+using controls::ScopedModalScript;
 
 namespace {
 
 // The file dialog: checks its caption, then "Ok" on this folder and file title
 // ("" = no file chosen), or Cancel when folder is empty.
-platform::Modal::Answer FileDialog(QString caption, QString folder, QString title = {}) {
+controls::Modal::Answer FileDialog(QString caption, QString folder, QString title = {}) {
   return [=](QDialog& d) {
-    auto& dlg = static_cast<doc::frmDialog&>(d);
+    auto& dlg = static_cast<dialogs::frmDialog&>(d);
     EXPECT_EQ(dlg.windowTitle(), caption);
     if (folder.isEmpty()) {
       dlg.btnCancel_Click();
@@ -39,9 +39,9 @@ platform::Modal::Answer FileDialog(QString caption, QString folder, QString titl
 }
 
 // A message: keeps its text and button captions, presses the rightmost button.
-platform::Modal::Answer Message(QString* text, QStringList* captions = nullptr) {
+controls::Modal::Answer Message(QString* text, QStringList* captions = nullptr) {
   return [=](QDialog& d) {
-    auto& box = static_cast<platform::MessageDialog&>(d);
+    auto& box = static_cast<controls::MessageDialog&>(d);
     *text = box.Prompt;
     if (captions)
       *captions = {box.Button3Caption.trimmed(), box.Button2Caption.trimmed(), box.Button1Caption.trimmed()};

@@ -92,7 +92,7 @@ TEST(FontPreview, PersianSampleIsDrawnInTheStandInFamily) {
 }
 
 TEST(FontPreview, OpensModallyAndOkCloses) {
-  platform::ScopedModalScript script;
+  controls::ScopedModalScript script;
   QString title;
   script.Add([&](QDialog& d) {
     auto& w = dynamic_cast<preview::frmFontPreview&>(d);
@@ -102,7 +102,7 @@ TEST(FontPreview, OpensModallyAndOkCloses) {
   });
   preview::ShowFontPreview({"A"});
   EXPECT_EQ(title, "Font Preview");
-  EXPECT_EQ(platform::Modal::UnansweredShowings(), 0);
+  EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
 }
 
 }  // namespace

@@ -210,7 +210,7 @@ TEST_F(LCDPreview, DamagedCellsTakeTheFixedColourAndHugeGlyphsAreClipped) {
 }
 
 TEST_F(LCDPreview, OpensModallyThroughTheSeamAndCloses) {
-  platform::ScopedModalScript script;
+  controls::ScopedModalScript script;
   bool seen = false;
   script.Add([&](QDialog& d) {
     auto& w = dynamic_cast<preview::frmLCDTest&>(d);
@@ -225,7 +225,7 @@ TEST_F(LCDPreview, OpensModallyThroughTheSeamAndCloses) {
   preview::ShowLCDPreview(s, tables);
   EXPECT_TRUE(seen);
   EXPECT_EQ(script.Shown(), 1);
-  EXPECT_EQ(platform::Modal::UnansweredShowings(), 0);
+  EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
 }
 
 }  // namespace

@@ -202,7 +202,7 @@ TEST_F(LEDPreview, AWideFullPanelStaysOneSurface) {
 }
 
 TEST_F(LEDPreview, OpensModallyThroughTheSeam) {
-  platform::ScopedModalScript script;
+  controls::ScopedModalScript script;
   int columns = -1;
   script.Add([&](QDialog& d) {
     auto& w = dynamic_cast<preview::frmLEDTest&>(d);
@@ -211,7 +211,7 @@ TEST_F(LEDPreview, OpensModallyThroughTheSeam) {
   });
   preview::ShowLEDPreview(s, tables);
   EXPECT_EQ(columns, 32);
-  EXPECT_EQ(platform::Modal::UnansweredShowings(), 0);
+  EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
 }
 
 }  // namespace

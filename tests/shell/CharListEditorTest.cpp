@@ -18,8 +18,8 @@
 #include "shell/CharListEditing.h"
 #include "shell/CharListEditor.h"
 
+using controls::ScopedModalScript;
 using platform::IniFile;
-using platform::ScopedModalScript;
 using shell::frmCharList;
 
 namespace {
@@ -42,9 +42,9 @@ class CharListEditorTest : public ::testing::Test {
 };
 
 // One scripted message: keeps its text and default, presses a button.
-platform::Modal::Answer Message(QString* shown, int press, int* defaultButton = nullptr) {
+controls::Modal::Answer Message(QString* shown, int press, int* defaultButton = nullptr) {
   return [=](QDialog& d) {
-    auto& box = static_cast<platform::MessageDialog&>(d);
+    auto& box = static_cast<controls::MessageDialog&>(d);
     box.Apply();
     if (shown) *shown = box.ShownText();
     if (defaultButton) *defaultButton = box.DefaultShown();

@@ -46,7 +46,7 @@ struct PanelFixture : ::testing::Test {
     panel->cmbList->setCurrentIndex(index);
     panel->cmbList_Click();
   }
-  platform::ListItem Item(int code) { return panel->lvChars->ListItems().Item(QStringLiteral("A%1").arg(code)); }
+  controls::ListItem Item(int code) { return panel->lvChars->ListItems().Item(QStringLiteral("A%1").arg(code)); }
   QString Icon(int code) { return Item(code).SmallIcon(); }
   // Top-left pixel of a code's thumbnail.
   QRgb Corner(int code) {

@@ -5,7 +5,7 @@
 
 #include "shell/MainLayout.h"
 
-using namespace platform;
+using namespace controls;
 
 namespace {
 

@@ -31,9 +31,9 @@ struct ProgramRun {
 };
 
 // Plays the user in frmDialog: choose this file and press "Ok".
-platform::Modal::Answer ChooseFile(const QString& folder, const QString& title) {
+controls::Modal::Answer ChooseFile(const QString& folder, const QString& title) {
   return [folder, title](QDialog& d) {
-    auto& dlg = static_cast<doc::frmDialog&>(d);
+    auto& dlg = static_cast<dialogs::frmDialog&>(d);
     dlg.FileChooser1->SetFolder(folder);
     dlg.FileChooser1->SetFileTitle(title);
     dlg.bntOk_Click();
@@ -60,7 +60,7 @@ TEST(MainRoad, DrawSaveCloseStartAgainOpenShowsTheSameGlyphs) {
     ASSERT_FALSE(savedA.empty());
     EXPECT_EQ(static_cast<unsigned char>(savedA[4]), 1);  // the point drawn at (0, 0)
 
-    platform::ScopedModalScript script({ChooseFile(fonts.path(), "mine.nft")});
+    controls::ScopedModalScript script({ChooseFile(fonts.path(), "mine.nft")});
     first.Click("mnuSave");
     EXPECT_EQ(script.Shown(), 1);
     EXPECT_FALSE(first.s.FontModified);
@@ -72,7 +72,7 @@ TEST(MainRoad, DrawSaveCloseStartAgainOpenShowsTheSameGlyphs) {
     EXPECT_EQ(script.Shown(), 1);
   }
   ProgramRun second(program.path());
-  platform::ScopedModalScript script({ChooseFile(fonts.path(), "mine.nft")});
+  controls::ScopedModalScript script({ChooseFile(fonts.path(), "mine.nft")});
   second.Click("mnuOpen");
   EXPECT_EQ(second.s.FontData[65], savedA);
   EXPECT_FALSE(second.s.FontData[66].empty());
@@ -93,7 +93,7 @@ TEST(MainRoad, ChangedFontAsksOnCloseAndYesSavesFirst) {
   ProgramRun run(program.path());
   run.Visit(65);
   run.win->show();
-  platform::ScopedModalScript script({[](QDialog&) { return 3; },  // "Yes"
+  controls::ScopedModalScript script({[](QDialog&) { return 3; },  // "Yes"
                                       ChooseFile(fonts.path(), "closing.nft")});
   EXPECT_TRUE(run.win->close());
   EXPECT_EQ(script.Shown(), 2);

@@ -30,14 +30,14 @@ struct MainWindowFixture {
     win->InstalledFonts = [fonts] { return fonts; };
     win->MDIForm_Load();
   }
-  platform::BarTool& Tool(const char* key) { return win->ToolBar.Tools().Item(key); }
+  controls::BarTool& Tool(const char* key) { return win->ToolBar.Tools().Item(key); }
 };
 
 const QByteArray kTwoLists = "[List]\nItem1=First\nItem2=Second\nItem3=\nItem4=Fourth\n[First]\nChars65=A\n";
 
 TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
   MainWindowFixture f(kTwoLists, {"Arial", "TAHOMA", "Times"});
-  platform::BarTool& font = f.Tool("tlFont");
+  controls::BarTool& font = f.Tool("tlFont");
   ASSERT_EQ(font.ListCount(), 3);
   EXPECT_EQ(font.List(0), "Arial");
   EXPECT_EQ(font.List(2), "Times");
@@ -64,7 +64,7 @@ TEST(MainWindowStartUp, WithoutTahomaTheFamilyDrawnInItsPlaceIsChosen) {
   // The installed families as the program lists them by itself.
   auto g = std::make_unique<shell::frmMain>(f.s, f.dir.path());
   g->MDIForm_Load();
-  platform::BarTool& font = g->ToolBar.Tools().Item("tlFont");
+  controls::BarTool& font = g->ToolBar.Tools().Item("tlFont");
   ASSERT_GE(font.ListIndex(), 0);
   EXPECT_EQ(font.Text(), substitute);
   EXPECT_EQ(QFontInfo(QFont(font.Text())).family().section(" [", 0, 0), substitute);
@@ -138,7 +138,7 @@ TEST(MainWindowCommands, SelectionClicksSetStateAndTheOnlyCheckMark) {
   EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
   {
     // The windows a click opens are closed at once; what they show has tests of its own.
-    platform::ScopedModalScript script;
+    controls::ScopedModalScript script;
     for (const char* key : {"tlText", "mnuImport", "mnuExport", "mnuPasteSpecial", "mnuCharList", "muuLCDPreview",
                             "mnuLEDPreview", "mnuFontPreview", "mnuOption"})
       f.win->ToolBar_ToolClick(f.Tool(key));
@@ -195,7 +195,7 @@ TEST(MainWindowCommands, CtrlYAndCtrlShiftZRedo) {
 
 TEST(MainWindowClose, UnchangedFontClosesWithoutAQuestion) {
   MainWindowFixture f(kTwoLists);
-  platform::ScopedModalScript script;
+  controls::ScopedModalScript script;
   f.win->show();
   EXPECT_TRUE(f.win->close());
   EXPECT_EQ(script.Shown(), 0);
@@ -207,8 +207,8 @@ TEST(MainWindowClose, CancelKeepsTheWindowAndTheGlyphIsStored) {
   f.win->picCharList->lvChars_DblClick();
   f.s.DesignData.Set(1, 1, 2);
   f.win->show();
-  platform::ScopedModalScript script({[](QDialog& d) {
-    auto& m = static_cast<platform::MessageDialog&>(d);
+  controls::ScopedModalScript script({[](QDialog& d) {
+    auto& m = static_cast<controls::MessageDialog&>(d);
     EXPECT_EQ(m.Title, "Project Change");
     return 1;  // Cancel
   }});

@@ -88,7 +88,7 @@ TEST_F(PluginScan, ImportFromTheMenuShowsTheImportedGlyphInTheEditor) {
   win->Design->SaveFontData();
   s.FontModified = false;  // nothing to ask before the import
 
-  platform::ScopedModalScript script({
+  controls::ScopedModalScript script({
       [](QDialog& d) {  // frmImport: the one plug-in, then "Next"
         auto* w = dynamic_cast<PluginWindow*>(&d);
         EXPECT_NE(w, nullptr);
@@ -99,7 +99,7 @@ TEST_F(PluginScan, ImportFromTheMenuShowsTheImportedGlyphInTheEditor) {
         return d.result();
       },
       [this](QDialog& d) {  // the file dialog
-        auto& dlg = static_cast<doc::frmDialog&>(d);
+        auto& dlg = static_cast<dialogs::frmDialog&>(d);
         dlg.FileChooser1->SetFolder(dir.path());
         dlg.FileChooser1->SetFileTitle("font.tst");
         dlg.bntOk_Click();

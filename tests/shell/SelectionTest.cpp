@@ -103,7 +103,7 @@ TEST(Selection, EnterInSizeBoxesSetsGlyphSizeWithinLimits) {
   for (int i = 0; i < editor::UndoHistory::Slots; ++i) EXPECT_TRUE(f.ed.History.Slot(i).empty());
 }
 
-platform::Modal::Answer Type(const QString& text) {
+controls::Modal::Answer Type(const QString& text) {
   return [text](QDialog& d) {
     auto& box = dynamic_cast<QInputDialog&>(d);
     EXPECT_EQ(box.labelText(), "Enter Guide Line Position");
@@ -115,19 +115,19 @@ platform::Modal::Answer Type(const QString& text) {
 
 TEST(Selection, GuideAsksWhenOffAndSwitchesOffWithoutAsking) {
   EditorFixture f;
-  platform::ScopedModalScript script({Type("5")});
+  controls::ScopedModalScript script({Type("5")});
   shell::ToggleGuideLine(f.ed, 0, 3);
   EXPECT_EQ(f.s.GuideLine[0][2], 5);
   shell::ToggleGuideLine(f.ed, 0, 3);
   EXPECT_EQ(f.s.GuideLine[0][2], 0);
   EXPECT_EQ(script.Shown(), 1);
-  EXPECT_EQ(platform::Modal::UnansweredShowings(), 0);
+  EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
   EXPECT_EQ(f.host.gridRedraws, 2);
 }
 
 TEST(Selection, GuideCancelledStaysOffAndHugeAnswerIsLimited) {
   EditorFixture f;
-  platform::ScopedModalScript script({[](QDialog&) { return int(QDialog::Rejected); }, Type("1e12"), Type("x")});
+  controls::ScopedModalScript script({[](QDialog&) { return int(QDialog::Rejected); }, Type("1e12"), Type("x")});
   shell::ToggleGuideLine(f.ed, 1, 6);
   EXPECT_EQ(f.s.GuideLine[1][5], 0);
   shell::ToggleGuideLine(f.ed, 1, 6);
@@ -137,7 +137,7 @@ TEST(Selection, GuideCancelledStaysOffAndHugeAnswerIsLimited) {
   shell::ToggleGuideLine(f.ed, 2, 1);  // no such orientation: nothing asked
   shell::ToggleGuideLine(f.ed, 0, 7);
   EXPECT_EQ(script.Shown(), 3);
-  EXPECT_EQ(platform::Modal::UnansweredShowings(), 0);
+  EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
 }
 
 }  // namespace
