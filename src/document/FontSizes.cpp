@@ -32,6 +32,10 @@ GlyphBox LargestGlyph(const std::vector<std::string>& font) {
   return largest;
 }
 
+GlyphBox RaisedMaxima(GlyphBox maxima, GlyphBox glyph) {
+  return {std::max(maxima.width, glyph.width), std::max(maxima.height, glyph.height)};
+}
+
 GlyphBox OpenedMaxima(GlyphBox header, GlyphBox largest) {
   const auto side = [](int32_t claimed, int32_t limit, int32_t glyph) {
     return claimed > limit ? std::min(claimed, std::max(limit, glyph)) : claimed;

@@ -29,6 +29,10 @@ struct GlyphBox {
 // 0 x 0 for a font without glyphs. Records shorter than their size header are skipped.
 GlyphBox LargestGlyph(const std::vector<std::string>& font);
 
+// The maxima with each side raised to the glyph's where it is smaller, so the whole
+// glyph fits the grid; never lowered.
+GlyphBox RaisedMaxima(GlyphBox maxima, GlyphBox glyph);
+
 // The maxima a font opens with. A side beyond the settings dialog's limit comes down
 // to that side of its largest glyph, never below the limit; a side within it stays.
 // So the grid is never larger than the largest glyph's box raised to 1024 x 768,
