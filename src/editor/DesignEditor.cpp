@@ -90,7 +90,12 @@ void DesignEditor::Undo() {
 void DesignEditor::Redo() {
   const std::string record = History.TakeRedoData();
   Tools.SetToolEnabled("mnuRedo", false);
-  if (!record.empty()) ApplyRecord(record);
+  if (!record.empty()) {
+    // The state on screen is recorded first, so the next Undo comes back to it
+    // instead of skipping it.
+    SaveUndoAction();
+    ApplyRecord(record);
+  }
   DrawAll();
 }
 

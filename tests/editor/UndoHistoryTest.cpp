@@ -116,7 +116,46 @@ TEST_F(UndoHistory, UndoRedoUndoWalksBackAndForth) {
   EXPECT_FALSE(host.enabled.value("mnuRedo", true));
   ed.Undo();
   EXPECT_EQ(Screen(), s0);
-  EXPECT_EQ(SlotsInUse(), 0);
+  // The redone state went back into the history, so S0 stays below it.
+  EXPECT_EQ(SlotsInUse(), 1);
+  EXPECT_EQ(ed.History.Slot(0), s0);
+}
+
+// Three freehand strokes with the point tool, then Undo, Redo, Undo: each step shows
+// its neighbour state, and walking on back reaches every earlier one in turn.
+TEST_F(UndoHistory, UndoAfterRedoSkipsNoState) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  ASSERT_EQ(ed.CellSize, 10);
+  s.CurrentTool = doc::ToolPoint;
+  s.CurrentColor = 15;
+  std::vector<std::string> states{Screen()};
+  for (int k = 1; k <= 3; ++k) {
+    const float x = k * 10 + 5.0f;
+    ed.picDesign_MouseDown(editor::ButtonLeft, 0, x, 15);
+    ed.picDesign_MouseMove(editor::ButtonLeft, 0, x, 45);
+    ed.picDesign_MouseUp(editor::ButtonLeft, 0, x, 45);
+    ASSERT_EQ(s.DesignData.Get(k, 4), 15);
+    states.push_back(Screen());
+  }
+  ASSERT_EQ(states.size(), 4u);
+  ASSERT_NE(states[2], states[3]);
+
+  EXPECT_EQ(Screen(), states[3]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), states[2]);
+  ed.Redo();
+  EXPECT_EQ(Screen(), states[3]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), states[2]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), states[1]);
+  ed.Redo();
+  EXPECT_EQ(Screen(), states[2]);
+  for (int back = 1; back >= 0; --back) {
+    ed.Undo();
+    EXPECT_EQ(Screen(), states[static_cast<size_t>(back)]) << back;
+  }
 }
 
 // A glyph of the largest size the settings allow keeps all 101 states; edits of a
