@@ -61,8 +61,7 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
     case NftFile::ReadStatus::Ok: break;
     case NftFile::ReadStatus::BadMagic: host.Message(kBadFile, QString(), 0); return;
     case NftFile::ReadStatus::Damaged: host.Message(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error); return;
-    case NftFile::ReadStatus::CannotOpen:
-    case NftFile::ReadStatus::TooLarge: host.Message(r.error, QStringLiteral("Open File"), 0); return;
+    case NftFile::ReadStatus::CannotOpen: host.Message(r.error, QStringLiteral("Open File"), 0); return;
   }
   NftFile::Apply(std::move(r.content), s);
   s.FontFileName = *path;

@@ -1,16 +1,51 @@
 #include "document/FontSizes.h"
 
+#include <algorithm>
+
+#include "document/CharRecord.h"
+
 namespace doc {
 
 std::optional<QString> CheckFontSizes(double maxWidth, double maxHeight, double width, double height) {
-  if (maxWidth < 1 || maxWidth > 1024) return QStringLiteral("Max width must be between 1-1024");
-  if (maxHeight < 1 || maxHeight > 768) return QStringLiteral("Max height must be between 1-768");
+  if (maxWidth < 1 || maxWidth > LargestMaxWidth) return QStringLiteral("Max width must be between 1-1024");
+  if (maxHeight < 1 || maxHeight > LargestMaxHeight) return QStringLiteral("Max height must be between 1-768");
   // The upper bound is shown as its box shows the maximum.
   if (width < 1 || width > maxWidth)
     return QStringLiteral("Width must be between 1-%1").arg(QString::number(maxWidth, 'g', 15));
   if (height < 1 || height > maxHeight)
     return QStringLiteral("Height must be between 1-%1").arg(QString::number(maxHeight, 'g', 15));
   return std::nullopt;
+}
+
+GlyphBox LargestGlyph(const std::vector<std::string>& font) {
+  GlyphBox largest;
+  int64_t most = -1;
+  for (const std::string& record : font) {
+    if (!CharRecord::HoldsAllCells(record)) continue;
+    const CharRecord::Size size = *CharRecord::ReadSize(record);
+    const int64_t cells = int64_t{size.width} * size.height;
+    if (cells > most) {
+      most = cells;
+      largest = {size.width, size.height};
+    }
+  }
+  return largest;
+}
+
+GlyphBox RaisedMaxima(GlyphBox maxima, GlyphBox glyph) {
+  return {std::max(maxima.width, glyph.width), std::max(maxima.height, glyph.height)};
+}
+
+GlyphBox OpenedMaxima(GlyphBox header, GlyphBox largest) {
+  const auto side = [](int32_t claimed, int32_t limit, int32_t glyph) {
+    return claimed > limit ? std::min(claimed, std::max(limit, glyph)) : claimed;
+  };
+  return {side(header.width, LargestMaxWidth, largest.width), side(header.height, LargestMaxHeight, largest.height)};
+}
+
+GlyphBox OpenedDefault(GlyphBox header, GlyphBox maxima) {
+  return {std::min({header.width, maxima.width, LargestMaxWidth}),
+          std::min({header.height, maxima.height, LargestMaxHeight})};
 }
 
 }  // namespace doc

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "document/CharRecord.h"
+#include "document/FontSizes.h"
 #include "platform/CodePage.h"
 #include "platform/SafeWrite.h"
 
@@ -137,22 +138,6 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
                        .arg(h.DefaultWidth)
                        .arg(h.DefaultHeight));
   }
-  // The settings dialog makes nothing larger; the default size is bounded alike, as
-  // every glyph without data is made that large.
-  const auto tooLarge = [](const char* which, int32_t w, int32_t hh, int32_t limitW, int32_t limitH) {
-    return Fail(ReadStatus::TooLarge, QStringLiteral("its %1 glyph size %2 x %3 exceeds the limit of %4 x %5")
-                                          .arg(QLatin1String(which))
-                                          .arg(w)
-                                          .arg(hh)
-                                          .arg(limitW)
-                                          .arg(limitH));
-  };
-  if (h.DefaultWidth > LargestMaxWidth || h.DefaultHeight > LargestMaxHeight)
-    return tooLarge("default", h.DefaultWidth, h.DefaultHeight, LargestMaxWidth, LargestMaxHeight);
-  // An imported or pasted glyph raises the maximum to its own size beyond those limits;
-  // such a font, saved by this program, must open again. So a maximum may reach as far
-  // as the largest glyph the file really holds, never further.
-  int32_t widest = 0, tallest = 0;
   for (int i = 0; i < 4; ++i) h.Author[i] = FromAnsi(bytes.mid(AuthorOffset[i], AuthorFieldLength));
 
   std::vector<std::string>& font = r.content.FontData;
@@ -178,14 +163,17 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
       std::string& record = font[code];
       record.assign(bytes.constData() + pos, static_cast<size_t>(n));
       if (!CharRecord::HoldsAllCells(record)) return damaged(at("the record is shorter than its size"));
-      const CharRecord::Size size = *CharRecord::ReadSize(record);
-      widest = std::max(widest, size.width);
-      tallest = std::max(tallest, size.height);
     }
     pos += static_cast<qsizetype>(n);
   }
-  const int32_t limitW = std::max(LargestMaxWidth, widest), limitH = std::max(LargestMaxHeight, tallest);
-  if (h.MaxWidth > limitW || h.MaxHeight > limitH) return tooLarge("largest", h.MaxWidth, h.MaxHeight, limitW, limitH);
+  // No header makes a grid larger than the font needs: the maxima come down to its
+  // largest glyph, and the default size within them. The records stay as they are.
+  const GlyphBox maxima = OpenedMaxima({h.MaxWidth, h.MaxHeight}, LargestGlyph(font));
+  const GlyphBox fallback = OpenedDefault({h.DefaultWidth, h.DefaultHeight}, maxima);
+  h.MaxWidth = maxima.width;
+  h.MaxHeight = maxima.height;
+  h.DefaultWidth = fallback.width;
+  h.DefaultHeight = fallback.height;
   return r;
 }
 
@@ -222,9 +210,7 @@ ReadResult Read(const QString& path, size_t recordCount) {
   }
   ::close(fd);
   bytes.truncate(got);
-  ReadResult r = Parse(bytes, recordCount);
-  if (r.status == ReadStatus::TooLarge) r.error = CannotOpen(path, r.error);
-  return r;
+  return Parse(bytes, recordCount);
 }
 
 void Apply(Content content, ModConst& s) {

@@ -29,10 +29,6 @@ constexpr int AuthorOffset[4] = {149, 199, 249, 299};
 constexpr int RecordsOffset = 999;
 constexpr uint16_t LongRecordMark = 0xFFFF;
 constexpr uint32_t PlainRecordLimit = 0xFFFF;
-// The largest font the settings dialog makes; a header beyond it would make every
-// undo state of the editor as large as the grid it claims.
-constexpr int32_t LargestMaxWidth = 1024;
-constexpr int32_t LargestMaxHeight = 768;
 
 struct Header {
   int32_t MaxWidth = 0;
@@ -56,7 +52,7 @@ QByteArray Build(const ModConst& s, const QString& charListName);
 // else "Cannot save the font to "<path>": <the system's reason>.", the old file as it was.
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes);
 
-enum class ReadStatus { Ok, CannotOpen, BadMagic, Damaged, TooLarge };
+enum class ReadStatus { Ok, CannotOpen, BadMagic, Damaged };
 
 struct ReadResult {
   ReadStatus status = ReadStatus::Ok;
@@ -64,16 +60,16 @@ struct ReadResult {
   Content content;  // filled only for Ok
 };
 
-// Checks the whole file (magic, complete header, sizes within the limits, every
-// record's framing inside the file and at least as long as its size says) and
-// returns its content; a record's bytes are kept as they are. TooLarge: the header
-// claims more than LargestMaxWidth x LargestMaxHeight. recordCount is the number of
-// FontData elements to fill (512).
+// Checks the whole file (magic, complete header, sizes not below 1 (maxima) or 0
+// (default), every record's framing inside the file and at least as long as its size
+// says) and returns its content; a record's bytes are kept as they are. The header's
+// sizes come back as the font opens with them (OpenedMaxima, OpenedDefault): a
+// header claiming more than the font needs is no reason to refuse it. recordCount is
+// the number of FontData elements to fill (512).
 ReadResult Parse(const QByteArray& bytes, size_t recordCount = GlyphCount);
 // Reads the file; never creates one and never blocks: anything but a regular file
 // (a folder, device, pipe or socket) or an unreadable file is CannotOpen, and no
-// more than the file's size when opened is read. The errors of CannotOpen and
-// TooLarge name the path.
+// more than the file's size when opened is read. The error of CannotOpen names the path.
 ReadResult Read(const QString& path, size_t recordCount = GlyphCount);
 
 // Takes an accepted file's font and header over into the state.

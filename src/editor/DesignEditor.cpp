@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "document/CharRecord.h"
+#include "document/FontSizes.h"
 #include "editor/FontImport.h"
 #include "editor/Render.h"
 #include "editor/Tools.h"
@@ -89,7 +90,12 @@ void DesignEditor::Undo() {
 void DesignEditor::Redo() {
   const std::string record = History.TakeRedoData();
   Tools.SetToolEnabled("mnuRedo", false);
-  if (!record.empty()) ApplyRecord(record);
+  if (!record.empty()) {
+    // The state on screen is recorded first, so the next Undo comes back to it
+    // instead of skipping it.
+    SaveUndoAction();
+    ApplyRecord(record);
+  }
   DrawAll();
 }
 
@@ -328,8 +334,9 @@ void DesignEditor::ReadFromFont() {
 
   // No wider than a record can carry, so the imported glyph can always be stored.
   CharWidth = std::min(platform::RoundToInt32(metrics.horizontalAdvance(part)), doc::CharRecord::MaxSide);
-  if (CharHeight > S.MaxHeight) S.MaxHeight = CharHeight;
-  if (CharWidth > S.MaxWidth) S.MaxWidth = CharWidth;
+  const doc::GlyphBox maxima = doc::RaisedMaxima({S.MaxWidth, S.MaxHeight}, {CharWidth, CharHeight});
+  S.MaxWidth = maxima.width;
+  S.MaxHeight = maxima.height;
   doc::ReDimDesignData(S);
 
   const double shift = Clamp16(platform::LeadingNumber(Tools.ToolText("tlShift")));

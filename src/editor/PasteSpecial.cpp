@@ -2,11 +2,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <algorithm>
 #include <new>
 #include <stdexcept>
 
 #include "dialogs/ShowMessage.h"
+#include "document/FontSizes.h"
 #include "editor/DesignEditor.h"
 #include "editor/FontImport.h"
 
@@ -24,13 +24,12 @@ PasteOutcome PasteBitmap(doc::ModConst& s, const QImage& picture, int32_t& charW
   if (check != PasteOutcome::Pasted) return check;
   const int32_t width = picture.width() - 1;
   const int32_t height = picture.height() - 1;
-  const int32_t maxWidth = std::max(s.MaxWidth, width);
-  const int32_t maxHeight = std::max(s.MaxHeight, height);
+  const doc::GlyphBox maxima = doc::RaisedMaxima({s.MaxWidth, s.MaxHeight}, {width, height});
   // The grid is made anew for the maxima, as ReDimDesignData makes it, but on the
   // side: when memory runs short the glyph on screen is still whole.
   doc::DesignGrid grid;
   try {
-    grid.ReDim(maxWidth, maxHeight);
+    grid.ReDim(maxima.width, maxima.height);
   } catch (const std::bad_alloc&) {
     return PasteOutcome::TooLarge;
   } catch (const std::length_error&) {
@@ -43,8 +42,8 @@ PasteOutcome PasteBitmap(doc::ModConst& s, const QImage& picture, int32_t& charW
       if (GetPointColor(x, y, picture) != SampledPaperColor) grid.Set(x, y, ink);
   charWidth = width;
   charHeight = height;
-  s.MaxWidth = maxWidth;
-  s.MaxHeight = maxHeight;
+  s.MaxWidth = maxima.width;
+  s.MaxHeight = maxima.height;
   s.DesignData = std::move(grid);
   return PasteOutcome::Pasted;
 }

@@ -4,12 +4,18 @@
 
 namespace editor {
 
+void UndoHistory::DropOldest() {
+  bytes_ -= slots_.front().size();
+  slots_.front().clear();
+  std::rotate(slots_.begin(), slots_.begin() + 1, slots_.end());
+}
+
 void UndoHistory::Push(std::string state) {
+  if (!slots_.back().empty()) DropOldest();
+  while (!slots_.front().empty() && bytes_ + redo_.size() + state.size() > MaxBytes) DropOldest();
+  if (redo_.size() + state.size() > MaxBytes) return;
   auto freeSlot = std::find_if(slots_.begin(), slots_.end(), [](const std::string& s) { return s.empty(); });
-  if (freeSlot == slots_.end()) {
-    std::move(slots_.begin() + 1, slots_.end(), slots_.begin());
-    freeSlot = slots_.end() - 1;
-  }
+  bytes_ += state.size();
   *freeSlot = std::move(state);
 }
 
@@ -19,6 +25,7 @@ std::optional<std::string> UndoHistory::StepBack() {
     std::string& top = slots_[static_cast<size_t>(i)];
     if (top.empty()) continue;
     std::string& below = slots_[static_cast<size_t>(i - 1)];
+    bytes_ -= top.size() + below.size();
     redo_ = std::move(top);
     std::string restore = std::move(below);
     top.clear();
@@ -30,10 +37,17 @@ std::optional<std::string> UndoHistory::StepBack() {
 
 void UndoHistory::Clear() {
   for (auto& slot : slots_) slot.clear();
+  bytes_ = 0;
 }
 
 int UndoHistory::InUse() const {
   return static_cast<int>(std::count_if(slots_.begin(), slots_.end(), [](const std::string& s) { return !s.empty(); }));
+}
+
+void UndoHistory::SetRedoData(std::string state) {
+  redo_.clear();
+  while (!slots_.front().empty() && bytes_ + state.size() > MaxBytes) DropOldest();
+  if (state.size() <= MaxBytes) redo_ = std::move(state);
 }
 
 std::string UndoHistory::TakeRedoData() {

@@ -11,6 +11,7 @@
 
 #include "controls/DialogParts.h"
 #include "document/CharRecord.h"
+#include "document/FontSizes.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/ShowMessage.h"
 #include "controls/Modal.h"
@@ -165,7 +166,16 @@ void frmImport::bntOk_Click() {
   }
   if (records && IsImportableFont(*records)) {
     S.FontData.assign(doc::GlyphCount, std::string());
-    doc::ClearDesignData(S);
+    // The maxima rise to the largest imported glyph, as for a pasted picture, so it is
+    // shown and stored whole; the grid is then made anew for them.
+    const doc::GlyphBox maxima = doc::RaisedMaxima({S.MaxWidth, S.MaxHeight}, doc::LargestGlyph(*records));
+    if (maxima == doc::GlyphBox{S.MaxWidth, S.MaxHeight}) {
+      doc::ClearDesignData(S);
+    } else {
+      S.MaxWidth = maxima.width;
+      S.MaxHeight = maxima.height;
+      doc::ReDimDesignData(S);
+    }
     for (size_t i = 0; i < records->size(); ++i) S.FontData[i] = std::move((*records)[i]);
     if (hooks_.LoadFontData) hooks_.LoadFontData();
     if (hooks_.Design.DrawFont) hooks_.Design.DrawFont();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "TestSupport.h"
 #include "document/CharRecord.h"
 
@@ -25,13 +28,33 @@ TEST(UndoSlots, FullHistoryDropsOldestAndStepBackNeedsTwoStates) {
   EXPECT_EQ(h.InUse(), editor::UndoHistory::Slots);
   EXPECT_EQ(h.Slot(0), "1");
   EXPECT_EQ(h.Slot(editor::UndoHistory::Slots - 1), std::to_string(editor::UndoHistory::Slots));
+  EXPECT_EQ(h.Bytes(), 9u * 1 + 90 * 2 + 2 * 3);  // "1" to "101"; "a" was dropped
   EXPECT_EQ(h.StepBack(), std::to_string(editor::UndoHistory::Slots - 1));
   EXPECT_EQ(h.RedoData(), std::to_string(editor::UndoHistory::Slots));
   EXPECT_EQ(h.InUse(), editor::UndoHistory::Slots - 2);
+  EXPECT_EQ(h.Bytes(), 9u * 1 + 90 * 2 + 3);  // "100" is gone, "101" is the redo step
   EXPECT_EQ(h.TakeRedoData(), std::to_string(editor::UndoHistory::Slots));
   EXPECT_EQ(h.RedoData(), "");
+  EXPECT_EQ(h.Bytes(), 9u * 1 + 90 * 2);  // "1" to "99"
   h.Clear();
   EXPECT_EQ(h.InUse(), 0);
+  EXPECT_EQ(h.Bytes(), 0u);
+}
+
+// A state that cannot fit beside the redo step even alone is not kept, and the states
+// before it go too: a step back must not jump over it to an older state.
+TEST(UndoSlots, StateTooLargeForTheBoundEmptiesTheHistory) {
+  editor::UndoHistory h;
+  h.Push("a");
+  h.Push("b");
+  const size_t half = editor::UndoHistory::MaxBytes / 2 + 1;
+  h.SetRedoData(std::string(half, 'r'));
+  EXPECT_EQ(h.InUse(), 2);
+  h.Push(std::string(half, 's'));
+  EXPECT_EQ(h.InUse(), 0);
+  EXPECT_EQ(h.Bytes(), half);
+  EXPECT_EQ(h.StepBack(), std::nullopt);
+  EXPECT_EQ(h.TakeRedoData().size(), half);
 }
 
 struct UndoHistory : ::testing::Test, EditorFixture {
@@ -93,7 +116,88 @@ TEST_F(UndoHistory, UndoRedoUndoWalksBackAndForth) {
   EXPECT_FALSE(host.enabled.value("mnuRedo", true));
   ed.Undo();
   EXPECT_EQ(Screen(), s0);
-  EXPECT_EQ(SlotsInUse(), 0);
+  // The redone state went back into the history, so S0 stays below it.
+  EXPECT_EQ(SlotsInUse(), 1);
+  EXPECT_EQ(ed.History.Slot(0), s0);
+}
+
+// Three freehand strokes with the point tool, then Undo, Redo, Undo: each step shows
+// its neighbour state, and walking on back reaches every earlier one in turn.
+TEST_F(UndoHistory, UndoAfterRedoSkipsNoState) {
+  s.FontData[5] = Glyph(8, 14, 0);
+  Visit(5);
+  ASSERT_EQ(ed.CellSize, 10);
+  s.CurrentTool = doc::ToolPoint;
+  s.CurrentColor = 15;
+  std::vector<std::string> states{Screen()};
+  for (int k = 1; k <= 3; ++k) {
+    const float x = k * 10 + 5.0f;
+    ed.picDesign_MouseDown(editor::ButtonLeft, 0, x, 15);
+    ed.picDesign_MouseMove(editor::ButtonLeft, 0, x, 45);
+    ed.picDesign_MouseUp(editor::ButtonLeft, 0, x, 45);
+    ASSERT_EQ(s.DesignData.Get(k, 4), 15);
+    states.push_back(Screen());
+  }
+  ASSERT_EQ(states.size(), 4u);
+  ASSERT_NE(states[2], states[3]);
+
+  EXPECT_EQ(Screen(), states[3]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), states[2]);
+  ed.Redo();
+  EXPECT_EQ(Screen(), states[3]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), states[2]);
+  ed.Undo();
+  EXPECT_EQ(Screen(), states[1]);
+  ed.Redo();
+  EXPECT_EQ(Screen(), states[2]);
+  for (int back = 1; back >= 0; --back) {
+    ed.Undo();
+    EXPECT_EQ(Screen(), states[static_cast<size_t>(back)]) << back;
+  }
+}
+
+// A glyph of the largest size the settings allow keeps all 101 states; edits of a
+// larger pasted picture keep as many of the newest states as the byte bound holds,
+// and a walk back restores them one by one, the oldest kept last.
+TEST_F(UndoHistory, LargeGlyphEditsStayWithinTheByteBound) {
+  const struct {
+    int w, h;
+    int kept;
+  } cases[] = {{1024, 768, editor::UndoHistory::Slots},
+               {2000, 1500, static_cast<int>(editor::UndoHistory::MaxBytes / (4 + 2000 * 1500))}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
+    doc::InitDefaults(s);
+    s.CurrentChar = -1;  // a fresh start: nothing of the last case is stored
+    Visit(5);
+    // Paste Special brings the large glyph, as a user brings one in.
+    QImage picture(c.w + 1, c.h + 1, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QGuiApplication::clipboard()->setImage(picture);
+    ed.PasteSpecial();
+    ASSERT_EQ(ed.CharWidth, c.w);
+    ASSERT_EQ(ed.CharHeight, c.h);
+    ed.History.Clear();  // the count starts with the large glyph
+    for (int k = 1; k <= 101; ++k) {
+      Edit(static_cast<uint8_t>(k));
+      ASSERT_LE(ed.History.Bytes(), editor::UndoHistory::MaxBytes) << k;
+    }
+    EXPECT_EQ(SlotsInUse(), c.kept);
+    // The states kept are the newest: those before the edits 102 - kept to 101.
+    ed.Undo();
+    EXPECT_EQ(s.DesignData.Get(0, 0), 100);
+    EXPECT_EQ(static_cast<uint8_t>(ed.History.RedoData()[4]), 101);
+    EXPECT_LE(ed.History.Bytes(), editor::UndoHistory::MaxBytes);
+    int shown = 100;
+    while (SlotsInUse() >= 1) {
+      ed.Undo();
+      ASSERT_EQ(s.DesignData.Get(0, 0), --shown);
+    }
+    EXPECT_EQ(shown, 101 - c.kept + 1);
+  }
+  QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(UndoHistory, FullHistoryDropsOldestAndKeepsNewestWork) {
