@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -167,6 +168,29 @@ TEST(MainWindowCommands, ClearThenUndoBringsBackTheGlyph) {
   EXPECT_EQ(f.s.DesignData.Get(2, 3), 0);
   f.win->ToolBar_ToolClick(f.Tool("mnuUndo"));
   EXPECT_EQ(glyph(), before);
+}
+
+// The usual keys of the file and edit commands, and none on any other tool.
+TEST(MainWindowCommands, ShortcutsOfTheFileAndEditCommands) {
+  MainWindowFixture f(kTwoLists);
+  const QMap<QString, QString> expected = {{"mnuNew", "Ctrl+N"},
+                                           {"mnuOpen", "Ctrl+O"},
+                                           {"mnuSave", "Ctrl+S"},
+                                           {"mnuUndo", "Ctrl+Z"},
+                                           {"mnuRedo", "Ctrl+Shift+Z; Ctrl+Y"},
+                                           {"mnuCopy", "Ctrl+C"},
+                                           {"mnuPaste", "Ctrl+V"}};
+  QMap<QString, QString> shortcuts;
+  const controls::BandCollection& bands = f.win->ToolBar.Bands();
+  for (int b = 0; b < bands.Count(); ++b) {
+    const controls::ToolCollection& tools = bands.At(b).Tools();
+    for (int i = 0; i < tools.Count(); ++i) {
+      const QAction* action = tools.At(i).Action();
+      if (action && !action->shortcuts().isEmpty())
+        shortcuts[tools.At(i).Name()] = QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText);
+    }
+  }
+  EXPECT_EQ(shortcuts, expected);
 }
 
 // Redo answers both Ctrl+Y and Ctrl+Shift+Z, pressed on the window as a user does.
