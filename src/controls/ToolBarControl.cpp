@@ -332,6 +332,7 @@ BarTool* ToolBarControl::MakeTool(const ToolLayout& tl, BandKind where, const QS
       tool->action_->setMenu(bands_.Item(tl.subBand).menu_.data());
     } else {
       if (tl.kind == ToolKind::CheckButton) tool->action_->setCheckable(true);
+      if (!tl.shortcuts.isEmpty()) tool->action_->setShortcuts(tl.shortcuts);
       connect(tool->action_, &QAction::triggered, this, [this, tool](bool) {
         // Only the check buttons change their own mark; the others keep the
         // mark the program set.

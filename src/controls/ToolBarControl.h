@@ -8,6 +8,7 @@
 #include <QDockWidget>
 #include <QHash>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -58,6 +59,7 @@ struct ToolLayout {
   int boxChars = 0;      // combos and edit boxes: width in characters, 0 = the style's
   bool stretch = false;  // status panel: takes the free width of the status bar
   StatusClock clock = StatusClock::None;
+  QList<QKeySequence> shortcuts{};  // commands and check buttons: the keys that click them
 };
 
 struct BandLayout {

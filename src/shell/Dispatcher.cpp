@@ -11,9 +11,9 @@ constexpr int32_t LastColor = 15;
 
 ToolClickCommands DispatchToolClick(const QString& key) {
   ToolClickCommands run;
-  for (const CommandKey& entry : CommandTable) {
-    if (key == QLatin1String(entry.key)) {
-      run.matched = entry.call;
+  for (const CommandRow& row : CommandTable) {
+    if (key == QLatin1String(row.key)) {
+      run.matched = CommandCall{row.command, row.arg, row.drawAllAfter};
       break;
     }
   }

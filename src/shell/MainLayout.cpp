@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "document/ModConst.h"
+#include "shell/Commands.h"
 #include "shell/ToolIcons.h"
 
 namespace shell {
@@ -22,7 +23,7 @@ namespace {
 class Tools {
  public:
   void Add(ToolLayout t) { byKey_.insert(t.key, std::move(t)); }
-  void Command(const QString& key, const QString& caption, ToolIcon icon = nullptr) {
+  void Button(const QString& key, const QString& caption, ToolIcon icon = nullptr) {
     Add({.key = key, .caption = caption, .icon = Icon(icon)});
   }
   void Opener(const QString& key, const QString& caption, const QString& band, ToolIcon icon = nullptr) {
@@ -49,6 +50,14 @@ class Tools {
   QHash<QString, ToolLayout> byKey_;
 };
 
+QList<QKeySequence> Shortcuts(const CommandShortcut& shortcut) {
+  QList<QKeySequence> keys;
+  if (shortcut.standard != QKeySequence::UnknownKey) keys << QKeySequence(shortcut.standard);
+  for (QKeyCombination key : shortcut.own)
+    if (key != QKeyCombination()) keys << QKeySequence(key);
+  return keys;
+}
+
 QStringList Numbers(std::initializer_list<int> values) {
   QStringList list;
   for (int v : values) list << QString::number(v);
@@ -62,34 +71,25 @@ QStringList Numbers(std::initializer_list<int> values) {
 controls::ToolBarLayout MainLayout() {
   Tools t;
 
+  // Every command's tool, as its row declares it.
+  for (const CommandRow& row : CommandTable)
+    t.Add({.key = row.key,
+           .caption = row.caption,
+           .shownText = row.shownText,
+           .icon = Tools::Icon(row.icon),
+           .checked = row.checked,
+           .shortcuts = Shortcuts(row.shortcut)});
+
+  // The tools that run no command of their own.
   t.Opener("mnuFile", "&File", "bndFile");
   t.Opener("mnuEdit", "&Edit", "bndEdit");
   t.Opener("mnuView", "&View", "bndView");
   t.Opener("mnuDevice", "Device", "bndDevice");
   t.Opener("mnuTools", "Tools", "bndTools");
-
-  t.Command("mnuNew", "&New", NewIcon);
-  t.Command("mnuOpen", "&Open", OpenIcon);
-  t.Command("mnuSave", "&Save", SaveIcon);
-  t.Command("mnuSaveAs", "Save &As");
-  t.Command("mnuExport", "Export");
-  t.Command("mnuImport", "Import");
-
-  t.Command("mnuUndo", "Undo", UndoIcon);
-  t.Command("mnuRedo", "Redo", RedoIcon);
-  t.Command("mnuCopy", "Copy", CopyIcon);
-  t.Command("mnuPaste", "Paste", PasteIcon);
-  t.Command("mnuClear", "Clear", ClearIcon);
-  t.Command("mnuRemove", "Remove");
-  t.Command("mnuPasteSpecial", "Paste Special");
-  t.Command("mnuWidthI", "Width +", WidthIncIcon);
-  t.Command("mnuWidthD", "Width -", WidthDecIcon);
-  t.Command("mnuHeightI", "Height +", HeightIncIcon);
-  t.Command("mnuHeightD", "Height -", HeightDecIcon);
-  t.Command("mnuShiftLeft", "Shift Left", ShiftLeftIcon);
-  t.Command("mnuShiftRight", "Shift Right", ShiftRightIcon);
-  t.Command("mnuShiftDown", "Shift Dwon", ShiftDownIcon);
-  t.Command("mnuShiftUp", "Shift Up", ShiftUpIcon);
+  t.Button("mnuDeviceLCD", "Send To LCD Device");
+  t.Button("mnuOption", "&Option");
+  // The "Text" button shares the drawing tools' check mark but selects no tool.
+  t.Button("tlText", "Text", TextIcon);
 
   auto panel = [&](const QString& key, const QString& caption, StatusClock clock = StatusClock::None) {
     t.Add({.key = key,
@@ -124,16 +124,6 @@ controls::ToolBarLayout MainLayout() {
          .list = Numbers({-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5}),
          .boxChars = 3});
 
-  t.Command("mnuFontPreview", "Font Preview");
-  t.Command("mnuLEDPreview", "LED Preview");
-  t.Command("muuLCDPreview", "LCD Preview");
-  t.Command("mnuNextChar", "Next Character", NextCharIcon);
-  t.Command("mnuPreviousChar", "Previous Character", PreviousCharIcon);
-  t.Command("mnuDeviceLCD", "Send To LCD Device");
-  t.Command("mnuFontSetting", "Font Setting");
-  t.Command("mnuCharList", "Character List");
-  t.Command("mnuOption", "&Option");
-
   t.Add({.key = "tlZoom",
          .caption = "Zoom:",
          .kind = ToolKind::EditableCombo,
@@ -147,7 +137,8 @@ controls::ToolBarLayout MainLayout() {
 
   t.Add({.key = "tlCharList", .caption = "CharList", .kind = ToolKind::ControlHost});
 
-  // The colour buttons show the colours the editor draws with.
+  // The colour buttons show the colours the editor draws with; the mark matches the
+  // start state, CurrentColor 1.
   doc::ModConst defaults;
   doc::InitDefaults(defaults);
   const char* colorNames[] = {"Black",      "Red",       "Green",        "Yellow",     "White",
@@ -158,26 +149,6 @@ controls::ToolBarLayout MainLayout() {
            .caption = colorNames[n - 1],
            .iconColor = QColor(defaults.ColorTable[static_cast<size_t>(n)]),
            .checked = n == 1});
-
-  // The marks match the start state: CurrentTool 0 (point) and CurrentColor 1.
-  t.Add({.key = "tlPoint", .caption = "Point", .icon = PointIcon(), .checked = true});
-  t.Command("tlLine", "Line", LineIcon);
-  t.Command("tlBorder", "Border", BorderIcon);
-  t.Command("tlRectangle", "Rectangle", RectangleIcon);
-  t.Command("tlReplaceColor", "Replace Color", ReplaceColorIcon);
-  t.Command("tlText", "Text", TextIcon);
-  t.Command("tlFlipHorizontal", "Flip Horizontal", FlipHorizontalIcon);
-  t.Command("tlFlipVertical", "Flip Vertical", FlipVerticalIcon);
-  t.Command("tlInvert", "Invert", InvertIcon);
-
-  // The guide buttons have no caption; the menus show their numbers instead.
-  for (int k = 1; k <= 6; ++k) {
-    t.Add({.key = QStringLiteral("tlVG%1").arg(k), .shownText = QString::number(k)});
-    t.Add({.key = QStringLiteral("tlHG%1").arg(k), .shownText = QString::number(k)});
-  }
-
-  t.Command("mnuReadFont", "Read Data From Font", ReadFontIcon);
-  t.Command("mnuResetData", "Reset Data", ResetDataIcon);
 
   controls::ToolBarLayout layout;
   auto& b = layout.bands;

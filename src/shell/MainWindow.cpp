@@ -5,8 +5,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QAction>
-#include <QKeySequence>
 #include <QTimer>
 
 #include "dialogs/CharDefaultDialog.h"
@@ -50,16 +48,6 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   mdiArea = new QMdiArea(this);
   setCentralWidget(mdiArea);
   ToolBar.Build(*this, MainLayout());
-  // The usual keys of the file and edit commands, beside the menus' "&" letters.
-  const std::pair<const char*, QKeySequence> keys[] = {
-      {"mnuNew", QKeySequence::New},    {"mnuOpen", QKeySequence::Open}, {"mnuSave", QKeySequence::Save},
-      {"mnuUndo", QKeySequence::Undo},  {"mnuRedo", QKeySequence::Redo}, {"mnuCopy", QKeySequence::Copy},
-      {"mnuPaste", QKeySequence::Paste}};
-  for (const auto& [key, seq] : keys)
-    if (QAction* a = ToolBar.Tools().Item(key).Action()) a->setShortcut(seq);
-  // Redo answers Ctrl+Y as well as the platform's own key (Ctrl+Shift+Z here).
-  if (QAction* a = ToolBar.Tools().Item("mnuRedo").Action())
-    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   picCharList = new CharListPanel(S, Ini, CharListPath(), this);
   Design = std::make_unique<editor::DesignEditor>(S, *picCharList, BarState);
   picCharList->SetPreviewPicture(&Design->PreviewPicture);

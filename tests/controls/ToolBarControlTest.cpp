@@ -46,7 +46,7 @@ ToolBarLayout SmallLayout() {
   l.bands.push_back({.key = "bndFile",
                      .caption = "Band2",
                      .kind = BandKind::Popup,
-                     .tools = {{.key = "mnuUndo", .caption = "Undo"},
+                     .tools = {{.key = "mnuUndo", .caption = "Undo", .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
                                {.key = "tlSpr", .kind = ToolKind::Separator},
                                {.key = "tlVG1", .shownText = "1"}}});
   l.bands.push_back(
@@ -140,6 +140,16 @@ TEST_F(BarFixture, OneKeyInTwoBandsIsOneTool) {
   EXPECT_TRUE(bar.Bands().Item("bndBar").ToolBar()->actions().contains(onBar.Action()));
   EXPECT_FALSE(onBar.Action()->isEnabled());
   EXPECT_EQ(onBar.Action()->text(), "Undo Draw");
+}
+
+// A tool's keys click it once, wherever it stands.
+TEST_F(BarFixture, ShortcutClicksTheToolOnce) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(clicks, QStringList({"mnuUndo"}));
+  EXPECT_TRUE(Tool("tlPoint").Action()->shortcuts().isEmpty());
 }
 
 TEST_F(BarFixture, UnknownKeyThrowsNamingTheKey) {

@@ -96,10 +96,10 @@ TEST(DispatchOrder, KeysStandInTheComparisonOrderEachOnce) {
                                 "tlHG6",         "mnuPreviousChar", "mnuNextChar",     "muuLCDPreview",
                                 "mnuLEDPreview", "mnuFontPreview"};
   QStringList keys;
-  for (const shell::CommandKey& entry : shell::CommandTable) {
-    keys << QString::fromLatin1(entry.key);
+  for (const shell::CommandRow& row : shell::CommandTable) {
+    keys << QString::fromLatin1(row.key);
     EXPECT_FALSE(keys.back().startsWith("tlColor"));
-    EXPECT_NE(entry.call.command, Command::SelectColor);
+    EXPECT_NE(row.command, Command::SelectColor);
   }
   EXPECT_EQ(keys, expected);
 }
