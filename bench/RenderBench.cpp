@@ -17,11 +17,13 @@ class QuietHost : public doc::GlyphList, public editor::ToolState, public editor
   void SelectCode(int) override {}
   void RefreshCharIcons(int) override {}
   QString ListName() override { return {}; }
-  QString ToolText(const QString&) override { return {}; }
-  void SetToolText(const QString&, const QString&) override {}
-  bool ToolChecked(const QString&) override { return false; }
-  void SetToolChecked(const QString&, bool) override {}
-  void SetToolEnabled(const QString&, bool) override {}
+  void SetRedoEnabled(bool) override {}
+  void ShowZoom(int32_t) override {}
+  void ShowGlyphSize(int32_t, int32_t) override {}
+  editor::FontImportSettings ImportSettings() override { return {}; }
+  QString ShiftAmountText() override { return {}; }
+  void ShowDrawTool(int32_t) override {}
+  void ShowColor(int32_t) override {}
   QSize ScreenSize() override { return {1920, 1080}; }
   void GridRedrawn() override {}
   void GridPictureChanged(const QRect&) override {}

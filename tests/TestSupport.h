@@ -1,7 +1,7 @@
 #pragma once
 // Shared helpers for the tests of the editor and the layers above it.
-#include <QMap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -16,17 +16,21 @@
 namespace testsupport {
 
 // The editor's surroundings without windows, one object for the three ports: the
-// toolbar is a map of texts, checks and enabled states, the list a count and a
-// selected code, the view counts its redraws.
+// toolbar keeps what it was last told to show and the import settings the test puts
+// there, the list a count and a selected code, the view counts its redraws.
 class FakeDesignHost : public doc::GlyphList, public editor::ToolState, public editor::DesignView {
  public:
   std::optional<int> selected;
   int itemCount = 512;
   QString listName;
   QSize screen{1920, 1080};
-  QMap<QString, QString> texts;
-  QMap<QString, bool> checked;
-  QMap<QString, bool> enabled;
+  std::optional<bool> redoEnabled;
+  std::optional<int32_t> zoomShown;
+  std::optional<QSize> glyphSizeShown;
+  std::optional<int32_t> drawToolShown;
+  std::optional<int32_t> colorShown;
+  editor::FontImportSettings importSettings;
+  QString shiftText;
   std::vector<int> refreshed;  // RefreshCharIcons calls
   int gridRedraws = 0;
   int previewRedraws = 0;
@@ -42,11 +46,13 @@ class FakeDesignHost : public doc::GlyphList, public editor::ToolState, public e
   void RefreshCharIcons(int code) override { refreshed.push_back(code); }
   QString ListName() override { return listName; }
   // editor::ToolState.
-  QString ToolText(const QString& key) override { return texts.value(key); }
-  void SetToolText(const QString& key, const QString& text) override { texts[key] = text; }
-  bool ToolChecked(const QString& key) override { return checked.value(key); }
-  void SetToolChecked(const QString& key, bool on) override { checked[key] = on; }
-  void SetToolEnabled(const QString& key, bool on) override { enabled[key] = on; }
+  void SetRedoEnabled(bool on) override { redoEnabled = on; }
+  void ShowZoom(int32_t zoom) override { zoomShown = zoom; }
+  void ShowGlyphSize(int32_t width, int32_t height) override { glyphSizeShown = QSize(width, height); }
+  editor::FontImportSettings ImportSettings() override { return importSettings; }
+  QString ShiftAmountText() override { return shiftText; }
+  void ShowDrawTool(int32_t tool) override { drawToolShown = tool; }
+  void ShowColor(int32_t color) override { colorShown = color; }
   // editor::DesignView.
   QSize ScreenSize() override { return screen; }
   void GridRedrawn() override { ++gridRedraws; }

@@ -54,7 +54,7 @@ void DesignEditor::DrawFont() {
   S.CurrentChar = *code;
   // The redo step belongs to the glyph left behind; it must not reach the new one.
   History.SetRedoData({});
-  Tools.SetToolEnabled("mnuRedo", false);
+  Tools.SetRedoEnabled(false);
   if (!S.FontData[static_cast<size_t>(*code)].empty())
     ResetData();
   else
@@ -81,7 +81,7 @@ void DesignEditor::SaveUndoAction() {
 void DesignEditor::Undo() {
   SaveUndoAction();
   if (const auto restore = History.StepBack()) {
-    Tools.SetToolEnabled("mnuRedo", true);
+    Tools.SetRedoEnabled(true);
     ApplyRecord(*restore);
   }
   DrawAll();
@@ -89,7 +89,7 @@ void DesignEditor::Undo() {
 
 void DesignEditor::Redo() {
   const std::string record = History.TakeRedoData();
-  Tools.SetToolEnabled("mnuRedo", false);
+  Tools.SetRedoEnabled(false);
   if (!record.empty()) {
     // The state on screen is recorded first, so the next Undo comes back to it
     // instead of skipping it.
@@ -239,7 +239,7 @@ void DesignEditor::DrawGrid() {
   const ZoomFit fit = FitZoomToScreen(S.Zoom, CharWidth, CharHeight, screen.width(), screen.height());
   S.Zoom = fit.zoom;
   CellSize = fit.cellSize;
-  Tools.SetToolText("tlZoom", QString::number(S.Zoom));
+  Tools.ShowZoom(S.Zoom);
 
   raster_ = {CharWidth, CharHeight, CellSize};
   const PictureLayout layout = LayoutPicture(CharWidth, CharHeight, CellSize);
@@ -303,8 +303,7 @@ void DesignEditor::PaintCell(int column, int row, QRgb color) {
 
 void DesignEditor::DrawPreview() {
   RasterPreview({&S.DesignData, CharWidth, CharHeight, S.ColorTable, S.BackgroundColor}, PreviewPicture);
-  Tools.SetToolText("tlWidth", QString::number(CharWidth));
-  Tools.SetToolText("tlHeight", QString::number(CharHeight));
+  Tools.ShowGlyphSize(CharWidth, CharHeight);
   View().PreviewRedrawn();
 }
 
@@ -326,7 +325,7 @@ void DesignEditor::ReadFromFont() {
     return;
   }
 
-  const QFont font = ToolbarFont(Tools);
+  const QFont font = ToolbarFont(Tools.ImportSettings());
   const QFontMetricsF metrics(font, &FontSurface);
   const bool rtl = IsRightToLeftText(t);
   const QString part = VisiblePart(t, rtl, metrics, FontSurface.width());
@@ -339,7 +338,7 @@ void DesignEditor::ReadFromFont() {
   S.MaxHeight = maxima.height;
   doc::ReDimDesignData(S);
 
-  const double shift = Clamp16(platform::LeadingNumber(Tools.ToolText("tlShift")));
+  const double shift = Clamp16(platform::LeadingNumber(Tools.ShiftAmountText()));
   const int last = static_cast<int>(Clamp16(platform::RoundHalfEven(metrics.height() - shift)));
   SampleSurface(FontSurface, S.DesignData, CharWidth, last, shift, static_cast<uint8_t>(S.CurrentColor));
   DrawAll();

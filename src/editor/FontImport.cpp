@@ -32,7 +32,7 @@ int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor) {
 
 namespace {
 
-constexpr double ToolbarDefaultSize = 16;  // the size the toolbar's "tlSize" starts with
+constexpr double ToolbarDefaultSize = 16;  // the size the toolbar's size box starts with
 
 }  // namespace
 
@@ -62,13 +62,13 @@ QString VisiblePart(const QString& t, bool rtl, const QFontMetricsF& metrics, in
 
 double Clamp16(double v) { return std::clamp(v, -32768.0, 32767.0); }
 
-QFont ToolbarFont(ToolState& tools) {
-  QFont font(tools.ToolText("tlFont"));
-  const auto size = platform::WholeNumber(tools.ToolText("tlSize"));
+QFont ToolbarFont(const FontImportSettings& settings) {
+  QFont font(settings.family);
+  const auto size = platform::WholeNumber(settings.sizeText);
   font.setPointSizeF(size && std::isfinite(*size) && *size > 0 ? *size : ToolbarDefaultSize);
-  font.setBold(tools.ToolChecked("tlBold"));
-  font.setItalic(tools.ToolChecked("tlItalic"));
-  font.setUnderline(tools.ToolChecked("tlUnderline"));
+  font.setBold(settings.bold);
+  font.setItalic(settings.italic);
+  font.setUnderline(settings.underline);
   // Qt chooses the script from the text, so the character set changes nothing here.
   [[maybe_unused]] const int16_t charset = platform::SystemTools::GetFontCharset(QFontInfo(font).family());
   return font;

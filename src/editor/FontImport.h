@@ -25,9 +25,9 @@ int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor = qRgb
 // The row counters and sampled rows were 16-bit; values beyond are held at its ends.
 double Clamp16(double v);
 
-// The font chosen in the band "bndFont". A size that is not a positive number
+// The font chosen in the toolbar's font band. A size that is not a positive number
 // falls back to the toolbar's default; an unknown name lets Qt substitute.
-QFont ToolbarFont(ToolState& tools);
+QFont ToolbarFont(const FontImportSettings& settings);
 
 // Right-to-left when the list marked it ("\rtl", held as U+200F) or when its
 // first strong character is right-to-left.

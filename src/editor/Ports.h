@@ -1,24 +1,40 @@
 #pragma once
 // What the design window's logic needs from the windows around it, split by role: the
-// toolbar's tools by key, and the view that shows the pictures. The glyph list is
-// doc::GlyphList. Each is implemented once, by the object that owns the thing.
+// toolbar, and the view that shows the pictures. The glyph list is doc::GlyphList.
+// Each is implemented once, by the object that owns the thing.
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 
 namespace editor {
 
-// Toolbar tools by key (the design window reads and writes a few of them).
+// The font band's settings as the import from a system font reads them.
+struct FontImportSettings {
+  QString family;
+  QString sizeText;  // as typed; ToolbarFont decides what a size that is no number means
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
+// The toolbar as the design window's logic reads and sets it; the shell, which owns the
+// toolbar, knows which tool shows what.
 class ToolState {
  public:
   virtual ~ToolState() = default;
-  virtual QString ToolText(const QString& key) = 0;
-  virtual void SetToolText(const QString& key, const QString& text) = 0;
-  virtual bool ToolChecked(const QString& key) = 0;
-  virtual void SetToolChecked(const QString& key, bool checked) = 0;
-  virtual void SetToolEnabled(const QString& key, bool enabled) = 0;
+  virtual void SetRedoEnabled(bool enabled) = 0;
+  virtual void ShowZoom(int32_t zoom) = 0;
+  virtual void ShowGlyphSize(int32_t width, int32_t height) = 0;
+  // What an import from a system font draws with, and the rows it shifts the text by.
+  virtual FontImportSettings ImportSettings() = 0;
+  virtual QString ShiftAmountText() = 0;
+  // The one check mark among the drawing tools (a CurrentTool value) and among the
+  // colours (1 to 15), as the selection in the main window sets them.
+  virtual void ShowDrawTool(int32_t tool) = 0;
+  virtual void ShowColor(int32_t color) = 0;
 };
 
 // The window that shows the grid and preview pictures.

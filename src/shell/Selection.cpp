@@ -3,7 +3,6 @@
 #include <QDebug>
 #include <algorithm>
 #include <exception>
-#include <iterator>
 #include <optional>
 
 #include "controls/Modal.h"
@@ -18,24 +17,17 @@ constexpr int EnterKey = 13;
 // The text's number: its leading number, rounded half to even into 32 bits.
 int32_t TextNumber(const QString& text) { return platform::RoundToInt32(platform::LeadingNumber(text)); }
 
-// The drawing tools by CurrentTool value.
-constexpr const char* DrawToolKeys[] = {"tlPoint", "tlLine", "tlBorder", "tlRectangle", "tlReplaceColor"};
-
 }  // namespace
 
 void SelectDrawTool(editor::DesignEditor& ed, int32_t tool) {
-  if (tool < 0 || tool >= static_cast<int32_t>(std::size(DrawToolKeys))) return;
-  // The "Text" button shares the band's check mark but selects no tool.
-  for (const char* k : DrawToolKeys) ed.Tools.SetToolChecked(QString::fromLatin1(k), false);
-  ed.Tools.SetToolChecked(QStringLiteral("tlText"), false);
-  ed.Tools.SetToolChecked(QString::fromLatin1(DrawToolKeys[tool]), true);
+  if (tool < doc::ToolPoint || tool > doc::ToolReplaceColor) return;
+  ed.Tools.ShowDrawTool(tool);
   ed.S.CurrentTool = tool;
 }
 
 void SelectColor(editor::DesignEditor& ed, int32_t color) {
   if (color < 1 || color > 15) return;
-  for (int n = 1; n <= 15; ++n) ed.Tools.SetToolChecked(QStringLiteral("tlColor%1").arg(n), false);
-  ed.Tools.SetToolChecked(QStringLiteral("tlColor%1").arg(color), true);
+  ed.Tools.ShowColor(color);
   ed.S.CurrentColor = color;
 }
 

@@ -1,15 +1,40 @@
 #include "shell/ToolBarState.h"
 
+#include "shell/Commands.h"
+
 namespace shell {
 
-QString ToolBarState::ToolText(const QString& key) { return bar_.Tools().Item(key).Text(); }
+void ToolBarState::SetRedoEnabled(bool enabled) { Tool(QStringLiteral("mnuRedo")).SetEnabled(enabled); }
 
-void ToolBarState::SetToolText(const QString& key, const QString& text) { bar_.Tools().Item(key).SetText(text); }
+void ToolBarState::ShowZoom(int32_t zoom) { Tool(QStringLiteral("tlZoom")).SetText(QString::number(zoom)); }
 
-bool ToolBarState::ToolChecked(const QString& key) { return bar_.Tools().Item(key).Checked(); }
+void ToolBarState::ShowGlyphSize(int32_t width, int32_t height) {
+  Tool(QStringLiteral("tlWidth")).SetText(QString::number(width));
+  Tool(QStringLiteral("tlHeight")).SetText(QString::number(height));
+}
 
-void ToolBarState::SetToolChecked(const QString& key, bool checked) { bar_.Tools().Item(key).SetChecked(checked); }
+editor::FontImportSettings ToolBarState::ImportSettings() {
+  return {.family = Tool(QStringLiteral("tlFont")).Text(),
+          .sizeText = Tool(QStringLiteral("tlSize")).Text(),
+          .bold = Tool(QStringLiteral("tlBold")).Checked(),
+          .italic = Tool(QStringLiteral("tlItalic")).Checked(),
+          .underline = Tool(QStringLiteral("tlUnderline")).Checked()};
+}
 
-void ToolBarState::SetToolEnabled(const QString& key, bool enabled) { bar_.Tools().Item(key).SetEnabled(enabled); }
+QString ToolBarState::ShiftAmountText() { return Tool(QStringLiteral("tlShift")).Text(); }
+
+void ToolBarState::ShowDrawTool(int32_t tool) {
+  // The drawing tools are the rows of SelectDrawTool, each with its CurrentTool value;
+  // the "Text" button shares their check mark but selects no tool.
+  for (const CommandRow& row : CommandTable)
+    if (row.command == Command::SelectDrawTool) Tool(QLatin1String(row.key)).SetChecked(false);
+  Tool(QStringLiteral("tlText")).SetChecked(false);
+  for (const CommandRow& row : CommandTable)
+    if (row.command == Command::SelectDrawTool && row.arg == tool) Tool(QLatin1String(row.key)).SetChecked(true);
+}
+
+void ToolBarState::ShowColor(int32_t color) {
+  for (int n = 1; n <= 15; ++n) Tool(QStringLiteral("tlColor%1").arg(n)).SetChecked(n == color);
+}
 
 }  // namespace shell

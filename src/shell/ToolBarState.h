@@ -1,8 +1,9 @@
 #pragma once
-// The toolbar's tools by key as the design window's logic sees them, over the main
-// window's toolbar control.
-#include "editor/Ports.h"
+// The toolbar as the design window's logic sees it, over the main window's toolbar
+// control: the keys of the tools that show the editor's state stand here, beside the
+// layout that makes them.
 #include "controls/ToolBarControl.h"
+#include "editor/Ports.h"
 
 namespace shell {
 
@@ -10,13 +11,17 @@ class ToolBarState final : public editor::ToolState {
  public:
   explicit ToolBarState(controls::ToolBarControl& bar) : bar_(bar) {}
 
-  QString ToolText(const QString& key) override;
-  void SetToolText(const QString& key, const QString& text) override;
-  bool ToolChecked(const QString& key) override;
-  void SetToolChecked(const QString& key, bool checked) override;
-  void SetToolEnabled(const QString& key, bool enabled) override;
+  void SetRedoEnabled(bool enabled) override;
+  void ShowZoom(int32_t zoom) override;
+  void ShowGlyphSize(int32_t width, int32_t height) override;
+  editor::FontImportSettings ImportSettings() override;
+  QString ShiftAmountText() override;
+  void ShowDrawTool(int32_t tool) override;
+  void ShowColor(int32_t color) override;
 
  private:
+  controls::BarTool& Tool(const QString& key) const { return bar_.Tools().Item(key); }
+
   controls::ToolBarControl& bar_;
 };
 

@@ -17,14 +17,14 @@ using Cells = std::vector<std::vector<uint8_t>>;  // [y][x]
 struct FontImport : ::testing::Test, testsupport::EditorFixture {
   static constexpr int Code = 65;
   FontImport() {
-    host.texts["tlFont"] = "DejaVu Sans";
-    host.texts["tlSize"] = "16";
-    host.texts["tlShift"] = "0";
+    host.importSettings.family = "DejaVu Sans";
+    host.importSettings.sizeText = "16";
+    host.shiftText = "0";
     s.CurrentChar = Code;
   }
   void Import(const QString& text, const QString& shift = "0") {
     s.CharText[Code] = text;
-    host.texts["tlShift"] = shift;
+    host.shiftText = shift;
     ed.ReadFromFont();
   }
   static QFont MakeFont(double size) {
@@ -78,7 +78,7 @@ struct SpecialCase {
 class FontImportSpecialTexts : public FontImport, public ::testing::WithParamInterface<SpecialCase> {};
 
 TEST_P(FontImportSpecialTexts, GiveBlankGlyphWithoutTouchingTheFont) {
-  host.texts["tlSize"] = "abc";
+  host.importSettings.sizeText = "abc";
   s.DesignData.Set(3, 3, 2);
   s.DesignData.Set(-5, -5, 4);  // the negative margin survives unless the grid is made anew
   Import(QString::fromLatin1(GetParam().text));
@@ -101,7 +101,7 @@ TEST_F(FontImport, OneLetterTakesItsAdvanceWidthAndKeepsTheHeight) {
   EXPECT_EQ(s.MaxWidth, 32);
   EXPECT_EQ(s.MaxHeight, 16);
   EXPECT_FALSE(s.FontModified);
-  EXPECT_EQ(host.texts["tlWidth"], QString::number(ed.CharWidth));
+  EXPECT_EQ(host.glyphSizeShown, QSize(ed.CharWidth, ed.CharHeight));
 }
 
 TEST_F(FontImport, EveryNonWhitePixelBecomesInkGreyEdgesIncluded) {
@@ -157,7 +157,7 @@ TEST_F(FontImport, PositiveShiftLeavesTopRowsEmpty) {
 }
 
 TEST_F(FontImport, LongWordAtLargeSizeRaisesMaxWidth) {
-  host.texts["tlSize"] = "48";
+  host.importSettings.sizeText = "48";
   Import("WWWWWWWW");
   EXPECT_EQ(ed.CharWidth, platform::RoundToInt32(Metrics(48).horizontalAdvance("WWWWWWWW")));
   EXPECT_GT(ed.CharWidth, 32);
@@ -171,7 +171,7 @@ TEST_F(FontImport, UndoBringsBackTheGlyphButNotTheRaisedMaxima) {
   ed.CharWidth = 5;
   ed.CharHeight = 5;
   s.DesignData.Set(1, 1, 3);
-  host.texts["tlSize"] = "48";
+  host.importSettings.sizeText = "48";
   Import("WWWW");
   const int raised = s.MaxWidth;
   ASSERT_GT(raised, 32);
@@ -204,7 +204,8 @@ TEST_F(FontImport, VisitingACodeWithoutDataImportsItOnce) {
   EXPECT_EQ(doc::CharRecord::Encode(s.DesignData, ed.CharWidth, ed.CharHeight), storedB);
 }
 
-class FontImportStyles : public FontImport, public ::testing::WithParamInterface<const char*> {};
+using StyleOfTheBand = bool editor::FontImportSettings::*;
+class FontImportStyles : public FontImport, public ::testing::WithParamInterface<StyleOfTheBand> {};
 
 // Each style of the band changes the sampled cells; the underline lies within the
 // sampled rows and becomes a row of cells where the plain text has none.
@@ -212,11 +213,11 @@ TEST_P(FontImportStyles, ChangeTheSampledCells) {
   const int rows = platform::RoundToInt32(Metrics().height());
   Import("ii");
   const Cells plain = Grid(rows);
-  host.checked[GetParam()] = true;
+  host.importSettings.*GetParam() = true;
   Import("ii");
   const Cells styled = Grid(rows);
   EXPECT_NE(styled, plain);
-  if (QString(GetParam()) != "tlUnderline") return;
+  if (GetParam() != &editor::FontImportSettings::underline) return;
   bool underlineRow = false;
   for (int y = 0; y <= rows; ++y) {
     int plainInk = 0, styledInk = 0;
@@ -228,7 +229,9 @@ TEST_P(FontImportStyles, ChangeTheSampledCells) {
   }
   EXPECT_TRUE(underlineRow);
 }
-INSTANTIATE_TEST_SUITE_P(, FontImportStyles, ::testing::Values("tlBold", "tlItalic", "tlUnderline"));
+INSTANTIATE_TEST_SUITE_P(, FontImportStyles,
+                         ::testing::Values(&editor::FontImportSettings::bold, &editor::FontImportSettings::italic,
+                                           &editor::FontImportSettings::underline));
 
 struct OddCase {
   const char* font;
@@ -241,8 +244,8 @@ class FontImportOddToolbar : public FontImport, public ::testing::WithParamInter
 // Sizes that are not a positive number take the toolbar's default 16; unknown fonts
 // are substituted; shifts beyond the 16-bit range are held at its ends.
 TEST_P(FontImportOddToolbar, ImportsSafely) {
-  host.texts["tlFont"] = GetParam().font;
-  host.texts["tlSize"] = GetParam().size;
+  host.importSettings.family = GetParam().font;
+  host.importSettings.sizeText = GetParam().size;
   Import("W", GetParam().shift);
   EXPECT_GT(ed.CharWidth, 0);
   EXPECT_EQ(AnyInk(), GetParam().ink);

@@ -42,7 +42,7 @@ TEST_P(SizeSteps, ChangeWithinLimitsAndAlwaysRedraw) {
   const bool changed = c.wantWidth != c.width || c.wantHeight != c.height;
   EXPECT_EQ(SlotsInUse(), changed ? 1 : 0);
   EXPECT_EQ(host.gridRedraws, redraws + 1);
-  EXPECT_EQ(host.texts.value("tlWidth"), QString::number(c.wantWidth));
+  EXPECT_EQ(host.glyphSizeShown, QSize(c.wantWidth, c.wantHeight));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, SizeSteps,

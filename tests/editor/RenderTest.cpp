@@ -92,7 +92,7 @@ TEST(ZoomFit, HugeZoomSettlesWhereSteppingWould) {
 
 TEST_F(RenderTest, HugeZoomRedrawsAtTheFittedZoom) {
   Redraw(2000000000);
-  EXPECT_EQ(host.texts["tlZoom"], "774");
+  EXPECT_EQ(host.zoomShown, 774);
   EXPECT_EQ(ed.CellSize, 77);
   EXPECT_EQ(Grid().size(), QSize(12 * 77, 21 * 77));
 }
@@ -100,18 +100,18 @@ TEST_F(RenderTest, HugeZoomRedrawsAtTheFittedZoom) {
 TEST_F(RenderTest, FitLowersZoomAndShowsIt) {
   host.screen = QSize(100, 100);  // 14 rows fit at 7 pixels, not at 8
   Redraw(100);
-  EXPECT_EQ(host.texts["tlZoom"], "74");
+  EXPECT_EQ(host.zoomShown, 74);
   EXPECT_EQ(s.Zoom, 74);
   EXPECT_EQ(ed.CellSize, 7);
   ed.DrawAll();  // the lowered zoom stays and fits
-  EXPECT_EQ(host.texts["tlZoom"], "74");
+  EXPECT_EQ(host.zoomShown, 74);
 
   host.screen = QSize(5, 5);  // never fits: ends at zoom 5, then one more step each redraw
   Redraw(100);
-  EXPECT_EQ(host.texts["tlZoom"], "5");
+  EXPECT_EQ(host.zoomShown, 5);
   EXPECT_EQ(ed.CellSize, 1);
   ed.DrawAll();
-  EXPECT_EQ(host.texts["tlZoom"], "4");
+  EXPECT_EQ(host.zoomShown, 4);
 }
 
 TEST_F(RenderTest, DefaultGlyphAtZoom100) {
@@ -122,9 +122,8 @@ TEST_F(RenderTest, DefaultGlyphAtZoom100) {
   EXPECT_EQ(Grid().size(), QSize(120, 210));
   EXPECT_EQ(Grid().format(), QImage::Format_RGB32);
   EXPECT_EQ(ed.PictureOrigin, QPoint(0, 0));
-  EXPECT_EQ(host.texts["tlZoom"], "100");
-  EXPECT_EQ(host.texts["tlWidth"], "8");
-  EXPECT_EQ(host.texts["tlHeight"], "14");
+  EXPECT_EQ(host.zoomShown, 100);
+  EXPECT_EQ(host.glyphSizeShown, QSize(8, 14));
   EXPECT_EQ(host.gridRedraws, 1);
   EXPECT_EQ(host.previewRedraws, 1);
   EXPECT_EQ(ed.PreviewPicture.size(), QSize(109, 133));
@@ -148,7 +147,7 @@ TEST_F(RenderTest, DrawAllClampsGlyphToMaxima) {
   Redraw(100);
   EXPECT_EQ(ed.CharWidth, 32);
   EXPECT_EQ(ed.CharHeight, 16);
-  EXPECT_EQ(host.texts["tlWidth"], "32");
+  EXPECT_EQ(host.glyphSizeShown, QSize(32, 16));
 }
 
 TEST_F(RenderTest, GridLinesAtMultiplesOfCellSize) {

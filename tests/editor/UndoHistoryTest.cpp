@@ -84,7 +84,7 @@ TEST_F(UndoHistory, UndoThreeTimesAfterOneEdit) {
   ed.Undo();
   EXPECT_EQ(Screen(), s0);
   EXPECT_EQ(ed.History.RedoData(), s1);
-  EXPECT_TRUE(host.enabled.value("mnuRedo"));
+  EXPECT_EQ(host.redoEnabled, true);
   EXPECT_EQ(ed.History.Slot(0), s0);
   EXPECT_EQ(SlotsInUse(), 1);
 
@@ -113,7 +113,7 @@ TEST_F(UndoHistory, UndoRedoUndoWalksBackAndForth) {
   ed.Redo();
   EXPECT_EQ(Screen(), s1);
   EXPECT_EQ(ed.History.RedoData(), "");
-  EXPECT_FALSE(host.enabled.value("mnuRedo", true));
+  EXPECT_EQ(host.redoEnabled, false);
   ed.Undo();
   EXPECT_EQ(Screen(), s0);
   // The redone state went back into the history, so S0 stays below it.
@@ -226,11 +226,11 @@ TEST_F(UndoHistory, FullHistoryDropsOldestAndKeepsNewestWork) {
 TEST_F(UndoHistory, RedoWithoutStepOnlyDisablesAndRedraws) {
   s.FontData[5] = Glyph(8, 14, 0);
   Visit(5);
-  host.enabled["mnuRedo"] = true;
+  host.redoEnabled = true;
   const std::string before = Screen();
   const int redraws = host.gridRedraws;
   ed.Redo();
-  EXPECT_FALSE(host.enabled.value("mnuRedo", true));
+  EXPECT_EQ(host.redoEnabled, false);
   EXPECT_EQ(host.gridRedraws, redraws + 1);
   EXPECT_EQ(Screen(), before);
   EXPECT_EQ(SlotsInUse(), 1);
@@ -329,7 +329,7 @@ TEST_F(UndoHistory, DrawFontStoresLeavesAndStartsAFreshHistory) {
   Edit(10);
   ed.Undo();
   ASSERT_FALSE(ed.History.RedoData().empty());
-  ASSERT_TRUE(host.enabled.value("mnuRedo"));
+  ASSERT_EQ(host.redoEnabled, true);
 
   Visit(2);
   EXPECT_EQ(s.FontData[1], edited);
@@ -340,7 +340,7 @@ TEST_F(UndoHistory, DrawFontStoresLeavesAndStartsAFreshHistory) {
   EXPECT_EQ(ed.History.Slot(0), s.FontData[2]);
   // The redo step of glyph 1 never reaches glyph 2.
   EXPECT_EQ(ed.History.RedoData(), "");
-  EXPECT_FALSE(host.enabled.value("mnuRedo", true));
+  EXPECT_EQ(host.redoEnabled, false);
   ed.Redo();
   EXPECT_EQ(Screen(), s.FontData[2]);
 }

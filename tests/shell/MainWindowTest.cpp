@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 

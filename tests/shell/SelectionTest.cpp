@@ -11,42 +11,29 @@ namespace {
 
 using testsupport::EditorFixture;
 
-int CheckedCount(const testsupport::FakeDesignHost& h) {
-  int n = 0;
-  for (bool on : h.checked) n += on;
-  return n;
-}
-
-TEST(Selection, ToolCarriesTheOnlyCheckMarkOfItsBand) {
+// The toolbar shows the chosen tool; a value that is no tool changes nothing.
+TEST(Selection, ToolIsShownAndBecomesCurrent) {
   EditorFixture f;
-  f.host.checked["tlRectangle"] = true;
-  f.host.checked["tlText"] = true;
   shell::SelectDrawTool(f.ed, doc::ToolLine);
-  EXPECT_TRUE(f.host.checked["tlLine"]);
-  EXPECT_EQ(CheckedCount(f.host), 1);
+  EXPECT_EQ(f.host.drawToolShown, doc::ToolLine);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolLine);
   shell::SelectDrawTool(f.ed, doc::ToolReplaceColor);
   EXPECT_EQ(f.s.CurrentTool, doc::ToolReplaceColor);
-  EXPECT_EQ(CheckedCount(f.host), 1);
   for (int32_t none : {-1, 5}) shell::SelectDrawTool(f.ed, none);  // no such tool
   EXPECT_EQ(f.s.CurrentTool, doc::ToolReplaceColor);
-  EXPECT_TRUE(f.host.checked["tlReplaceColor"]);
+  EXPECT_EQ(f.host.drawToolShown, doc::ToolReplaceColor);
 }
 
-TEST(Selection, ColorCarriesTheOnlyCheckMarkOfItsBand) {
+TEST(Selection, ColorIsShownAndBecomesCurrent) {
   EditorFixture f;
-  f.host.checked["tlColor3"] = true;
-  f.host.checked["tlColor1"] = true;
   shell::SelectColor(f.ed, 15);
-  EXPECT_TRUE(f.host.checked["tlColor15"]);
-  EXPECT_EQ(CheckedCount(f.host), 1);
+  EXPECT_EQ(f.host.colorShown, 15);
   EXPECT_EQ(f.s.CurrentColor, 15);
   shell::SelectColor(f.ed, 12);
   EXPECT_EQ(f.s.CurrentColor, 12);
   for (int32_t bad : {0, 16, -1}) shell::SelectColor(f.ed, bad);
   EXPECT_EQ(f.s.CurrentColor, 12);
-  EXPECT_TRUE(f.host.checked["tlColor12"]);
-  EXPECT_EQ(CheckedCount(f.host), 1);
+  EXPECT_EQ(f.host.colorShown, 12);
 }
 
 struct ZoomCase {
@@ -62,7 +49,7 @@ TEST_P(ZoomBox, EnterSetsZoomFromTheTextsNumber) {
   f.s.Zoom = 75;
   shell::ToolKeyDown(f.ed, "tlZoom", GetParam().text, 13);
   EXPECT_EQ(f.s.Zoom, GetParam().zoom);
-  EXPECT_EQ(f.host.texts["tlZoom"], QString::number(f.s.Zoom));
+  EXPECT_EQ(f.host.zoomShown, f.s.Zoom);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ZoomBox,
@@ -89,7 +76,7 @@ TEST(Selection, EnterInSizeBoxesSetsGlyphSizeWithinLimits) {
   ASSERT_EQ(f.s.MaxWidth, 32);
   shell::ToolKeyDown(f.ed, "tlWidth", "40", 13);
   EXPECT_EQ(f.ed.CharWidth, 32);
-  EXPECT_EQ(f.host.texts["tlWidth"], "32");
+  EXPECT_EQ(f.host.glyphSizeShown, QSize(32, f.ed.CharHeight));
   shell::ToolKeyDown(f.ed, "tlHeight", "9", 13);
   EXPECT_EQ(f.ed.CharHeight, 9);
   shell::ToolKeyDown(f.ed, "tlWidth", "-5", 13);
