@@ -96,10 +96,14 @@ struct NoList : doc::GlyphList {
   void RefreshCharIcons(int) override {}
   QString ListName() override { return {}; }
 };
-struct OpenOnly : doc::FileCommandsHost {
+struct NoDesign : doc::DesignProcedures {
+  void SaveFontData() override {}
+  void DrawFont() override {}
+  void DrawAll() override {}
+};
+struct OpenOnly : NoDesign, doc::FileCommandsHost {
   QString path;
-  explicit OpenOnly(doc::GlyphList& list, QString p)
-      : FileCommandsHost(list, {[] {}, [] {}, [] {}}), path(std::move(p)) {}
+  explicit OpenOnly(doc::GlyphList& list, QString p) : FileCommandsHost(list, *this), path(std::move(p)) {}
   int16_t Message(const QString&, const QString&, int32_t, const QString&) override { return 1; }
   std::optional<QString> ChooseFile(const QString&) override { return path; }
   void ShowFontSettings() override {}

@@ -34,8 +34,8 @@ double NormaliseBox(QLineEdit* box) {
 
 }  // namespace
 
-frmCharDefault::frmCharDefault(doc::ModConst& state, doc::DesignProcedures design, QWidget* parent)
-    : QDialog(parent), S(state), Design(std::move(design)) {
+frmCharDefault::frmCharDefault(doc::ModConst& state, doc::DesignProcedures& design, QWidget* parent)
+    : QDialog(parent), S(state), Design(design) {
   setWindowTitle(QStringLiteral("Character Default"));
   QFont f = font();
   f.setFamily(QStringLiteral("Tahoma"));
@@ -128,7 +128,7 @@ void frmCharDefault::bntOk_Click() {
 
 void frmCharDefault::btnCancel_Click() { reject(); }
 
-bool ShowFontSettings(doc::ModConst& state, const doc::DesignProcedures& design, QWidget* parent) {
+bool ShowFontSettings(doc::ModConst& state, doc::DesignProcedures& design, QWidget* parent) {
   frmCharDefault dialog(state, design, parent);
   return controls::Modal::Exec(dialog) == QDialog::Accepted;
 }

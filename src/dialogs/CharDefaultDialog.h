@@ -18,7 +18,7 @@ class frmCharDefault : public QDialog {
  public:
   // Of the design window the dialog calls SaveFontData (the glyph on screen is
   // stored) and DrawFont (the selected glyph is loaded into the new grid).
-  frmCharDefault(doc::ModConst& state, doc::DesignProcedures design, QWidget* parent = nullptr);
+  frmCharDefault(doc::ModConst& state, doc::DesignProcedures& design, QWidget* parent = nullptr);
 
   // Fills the boxes from the header; the constructor calls it.
   void Form_Load();
@@ -40,10 +40,10 @@ class frmCharDefault : public QDialog {
 
  private:
   doc::ModConst& S;
-  doc::DesignProcedures Design;
+  doc::DesignProcedures& Design;
 };
 
 // Shows a fresh frmCharDefault modally; true when "Ok" stored the settings.
-bool ShowFontSettings(doc::ModConst& state, const doc::DesignProcedures& design, QWidget* parent = nullptr);
+bool ShowFontSettings(doc::ModConst& state, doc::DesignProcedures& design, QWidget* parent = nullptr);
 
 }  // namespace dialogs

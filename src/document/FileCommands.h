@@ -14,11 +14,11 @@ namespace doc {
 // through the virtual members, so the commands themselves open no window.
 class FileCommandsHost {
  public:
-  FileCommandsHost(GlyphList& list, DesignProcedures design) : List(list), Design(std::move(design)) {}
+  FileCommandsHost(GlyphList& list, DesignProcedures& design) : List(list), Design(design) {}
   virtual ~FileCommandsHost() = default;
 
   GlyphList& List;
-  DesignProcedures Design;
+  DesignProcedures& Design;
 
   // Shows a message as ShowMessage does (Style 0, 3 or 4 here); the pressed button.
   virtual int16_t Message(const QString& prompt, const QString& title, int32_t style, const QString& arg1 = {}) = 0;

@@ -3,7 +3,6 @@
 // by role, each implemented once by the window that owns the thing. The document never
 // includes a window; the windows hand these in at start-up.
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace doc {
@@ -23,11 +22,17 @@ class GlyphList {
   virtual QString ListName() = 0;
 };
 
-// The design window's procedures that the file commands and the settings dialog call.
-struct DesignProcedures {
-  std::function<void()> SaveFontData;
-  std::function<void()> DrawFont;
-  std::function<void()> DrawAll;
+// The design window's procedures that the file commands, the settings dialog, the
+// plug-in windows and the character-list panel call.
+class DesignProcedures {
+ public:
+  virtual ~DesignProcedures() = default;
+  // Stores the glyph on screen into the font.
+  virtual void SaveFontData() = 0;
+  // Stores the glyph on screen, then loads the selected one.
+  virtual void DrawFont() = 0;
+  // Redraws the grid and the preview.
+  virtual void DrawAll() = 0;
 };
 
 }  // namespace doc

@@ -1,7 +1,8 @@
 #pragma once
 // The logic of the design window frmDesign: every public procedure of the window
 // lives here, free of widgets, so that tests drive it directly. It reaches the
-// windows around it through the glyph list, the toolbar state and the view.
+// windows around it through the glyph list, the toolbar state and the view, and is
+// itself the design window's procedures as the document and the other windows call them.
 // The pure pieces have headers of their own (Transforms.h, Render.h, UndoHistory.h,
 // Tools.h, FontImport.h); the members here put them together on the program state.
 #include <QImage>
@@ -38,7 +39,7 @@ struct RubberRect {
 // Mouse button bits of the grid's mouse events.
 enum MouseButtonBits : int { ButtonLeft = 1, ButtonRight = 2, ButtonMiddle = 4 };
 
-class DesignEditor {
+class DesignEditor final : public doc::DesignProcedures {
  public:
   // Inner size of picPreview in pixels.
   static constexpr int PreviewWidth = PreviewRasterWidth;
@@ -87,12 +88,12 @@ class DesignEditor {
   void FormLoad();
 
   // Glyph store and load.
-  void SaveFontData();
+  void SaveFontData() override;
   void LoadFontData();
-  void DrawFont();
+  void DrawFont() override;
 
   // Rendering.
-  void DrawAll();
+  void DrawAll() override;
   void DrawGrid();
   void DrawPixels();
   void DrawPreview();

@@ -118,7 +118,7 @@ void frmExport::bntOk_Click() {
   const PluginRecord* record = Selected();
   if (!record) return;
   // The glyph on screen is part of the font handed over, as for Save.
-  if (hooks_.Design.SaveFontData) hooks_.Design.SaveFontData();
+  if (hooks_.Design) hooks_.Design->SaveFontData();
   const std::optional<Chosen> file = ChooseFile(QStringLiteral("Export "), *record);
   // "Ok" without a file chosen gives the folder alone: there is nothing to write to.
   if (file && file->HasFileTitle) {
@@ -178,7 +178,7 @@ void frmImport::bntOk_Click() {
     }
     for (size_t i = 0; i < records->size(); ++i) S.FontData[i] = std::move((*records)[i]);
     if (hooks_.LoadFontData) hooks_.LoadFontData();
-    if (hooks_.Design.DrawFont) hooks_.Design.DrawFont();
+    if (hooks_.Design) hooks_.Design->DrawFont();
     // The font in memory no longer matches its file; every thumbnail is stale.
     S.FontModified = true;
     if (hooks_.List) hooks_.List->RefreshCharIcons(-1);

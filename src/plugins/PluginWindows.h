@@ -22,7 +22,7 @@ namespace plugins {
 struct FontHooks {
   // SaveFontData before an export (the glyph on screen is part of the font), DrawFont
   // after an import.
-  doc::DesignProcedures Design;
+  doc::DesignProcedures* Design = nullptr;
   // The design window's LoadFontData, after the font was replaced.
   std::function<void()> LoadFontData;
   // The file commands' save prompt; false = the user cancelled, do nothing.

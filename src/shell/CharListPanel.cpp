@@ -142,7 +142,7 @@ void CharListPanel::cmbList_Click() {
 }
 
 void CharListPanel::lvChars_DblClick() {
-  if (lvChars->SelectedItem() && DesignDrawFont) DesignDrawFont();
+  if (lvChars->SelectedItem() && design_) design_->DrawFont();
 }
 
 void CharListPanel::picCharList_Resize() {
@@ -204,7 +204,7 @@ void CharListPanel::RemoveCharacter() {
   if (!code) return;
   const doc::RemoveResult removed = doc::RemoveGlyph(S, *code);
   RefreshCharIcons(*code);
-  if (removed.gridCleared && DesignDrawAll) DesignDrawAll();
+  if (removed.gridCleared && design_) design_->DrawAll();
 }
 
 }  // namespace shell

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 #include "document/ModConst.h"
@@ -29,10 +28,9 @@ class CharListPanel : public QWidget, public doc::GlyphList {
   controls::ListView* lvChars = nullptr;
   controls::ImageList ImageList1;
 
-  // The design window's DrawFont (run by a double click on an item) and DrawAll
-  // (run when Remove empties the glyph on screen).
-  std::function<void()> DesignDrawFont;
-  std::function<void()> DesignDrawAll;
+  // The design window: its DrawFont runs on a double click on an item, its DrawAll
+  // when Remove empties the glyph on screen. Without it the panel calls neither.
+  void SetDesign(doc::DesignProcedures* design) { design_ = design; }
   // The design window's preview raster, where the thumbnails are drawn; while it is
   // missing or null the panel draws on a raster of its own.
   void SetPreviewPicture(QImage* picture) { preview_ = picture; }
@@ -64,6 +62,7 @@ class CharListPanel : public QWidget, public doc::GlyphList {
   doc::ModConst& S;
   platform::IniFile& ini_;
   QString iniPath_;
+  doc::DesignProcedures* design_ = nullptr;
   QImage* preview_ = nullptr;
   QImage ownPreview_;
   QFont textFont_;  // of the "Text" column

@@ -26,8 +26,8 @@ namespace shell {
 // the settings dialog and the file name on the toolbar of this main window.
 class MainFileCommands : public dialogs::FileCommandWindows {
  public:
-  MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures design)
-      : FileCommandWindows(list, std::move(design)), main_(main) {}
+  MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures& design)
+      : FileCommandWindows(list, design), main_(main) {}
   void ShowFontSettings() override { main_.ShowFontSetting(); }
   void SetFileNameCaption(const QString& path) override { main_.ToolBar.Tools().Item("tlFileName").SetCaption(path); }
 
@@ -65,11 +65,8 @@ frmMain::frmMain(doc::ModConst& state, QString programFolder, QWidget* parent)
   connect(
       &ToolBar, &controls::ToolBarControl::CloseQuery, this, [this](bool& cancel) { ToolBar_CloseQuery(cancel); },
       Qt::DirectConnection);
-  picCharList->DesignDrawFont = [this] { Design->DrawFont(); };
-  picCharList->DesignDrawAll = [this] { Design->DrawAll(); };
-  designProcedures_ = {[this] { Design->SaveFontData(); }, [this] { Design->DrawFont(); },
-                       [this] { Design->DrawAll(); }};
-  fileCommands_ = std::make_unique<MainFileCommands>(*this, *picCharList, designProcedures_);
+  picCharList->SetDesign(Design.get());
+  fileCommands_ = std::make_unique<MainFileCommands>(*this, *picCharList, *Design);
 }
 
 frmMain::~frmMain() = default;
@@ -200,7 +197,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 plugins::FontHooks frmMain::PluginHooks() {
-  return {designProcedures_, [this] { Design->LoadFontData(); },
+  return {Design.get(), [this] { Design->LoadFontData(); },
           [this] { return doc::ConfirmSaveProject(S, *fileCommands_); }, picCharList};
 }
 
@@ -211,7 +208,7 @@ QStringList frmMain::FontNames() {
   return names;
 }
 
-void frmMain::ShowFontSetting() { dialogs::ShowFontSettings(S, designProcedures_, this); }
+void frmMain::ShowFontSetting() { dialogs::ShowFontSettings(S, *Design, this); }
 
 // Application.
 

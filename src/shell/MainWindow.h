@@ -80,8 +80,6 @@ class frmMain : public QMainWindow {
   plugins::FontHooks PluginHooks();
 
   QString programFolder_;
-  // The design window's procedures as the file commands and the settings dialog call them.
-  doc::DesignProcedures designProcedures_;
   std::unique_ptr<MainFileCommands> fileCommands_;
 };
 

@@ -9,20 +9,18 @@
 namespace {
 
 // Records the calls of the dialog and what the state was at each.
-struct RecordingHost {
+struct RecordingHost : doc::DesignProcedures {
   doc::ModConst* s = nullptr;
   std::vector<std::string> calls;
   int charAtDrawFont = 99;
   int gridHighXAtDrawFont = 0;
-  doc::DesignProcedures Procedures() {
-    return {[this] { calls.push_back("SaveFontData"); },
-            [this] {
-              calls.push_back("DrawFont");
-              charAtDrawFont = s->CurrentChar;
-              gridHighXAtDrawFont = s->DesignData.HighX();
-            },
-            {}};
+  void SaveFontData() override { calls.push_back("SaveFontData"); }
+  void DrawFont() override {
+    calls.push_back("DrawFont");
+    charAtDrawFont = s->CurrentChar;
+    gridHighXAtDrawFont = s->DesignData.HighX();
   }
+  void DrawAll() override { calls.push_back("DrawAll"); }
 };
 
 struct CharDefault : ::testing::Test {
@@ -60,7 +58,7 @@ class CharDefaultSizes : public CharDefault, public ::testing::WithParamInterfac
 
 TEST_P(CharDefaultSizes, ChecksInOrderAndShowsOnlyTheFirstFailure) {
   const SizeCase c = GetParam();
-  dialogs::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host);
   const bool accepted = PressOk(d, c.mw, c.mh, c.w, c.h);
   if (*c.message == 0) {
     EXPECT_TRUE(accepted);
@@ -92,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(, CharDefaultSizes,
                                            SizeCase{"32", "16", "10", "17", "Height must be between 1-16"}));
 
 TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
-  dialogs::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host);
   PressOk(d, "12abc", "abc", "&H1F", " 8.5x");
   EXPECT_EQ(d.txtMaxWidth->text(), "12");
   EXPECT_EQ(d.txtMaxHeight->text(), "0");
@@ -103,7 +101,7 @@ TEST_F(CharDefault, BoxesKeepTheirLeadingNumbersEvenWhenACheckFails) {
 
 TEST_F(CharDefault, LoadShowsTheHeaderAndNeverSetAuthorFieldsAsEmpty) {
   s.AuthorUrl = doc::FixedAuthorField("example.org");
-  dialogs::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host);
   EXPECT_EQ(d.windowTitle(), "Character Default");
   EXPECT_EQ(d.txtMaxWidth->text(), "32");
   EXPECT_EQ(d.txtMaxHeight->text(), "16");
@@ -115,7 +113,7 @@ TEST_F(CharDefault, LoadShowsTheHeaderAndNeverSetAuthorFieldsAsEmpty) {
 }
 
 TEST_F(CharDefault, OkStoresRoundedSizesFixedAuthorFieldsAndReloadsIntoANewGrid) {
-  dialogs::frmCharDefault d(s, host.Procedures());
+  dialogs::frmCharDefault d(s, host);
   d.txtAuthorName->setText(QString(60, 'n'));
   d.txtAuthorEmail->setText("a@b.c");
   ASSERT_TRUE(PressOk(d, "40.5", "20", "8.5", "9.5"));
@@ -138,7 +136,7 @@ TEST_F(CharDefault, CancelThroughTheModalShowingChangesNothing) {
     d.btnCancel_Click();
     return d.result();
   });
-  EXPECT_FALSE(dialogs::ShowFontSettings(s, host.Procedures()));
+  EXPECT_FALSE(dialogs::ShowFontSettings(s, host));
   EXPECT_EQ(script.Shown(), 1);
   EXPECT_EQ(s.MaxWidth, before.MaxWidth);
   EXPECT_EQ(s.AuthorName, before.AuthorName);

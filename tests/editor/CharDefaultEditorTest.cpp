@@ -10,8 +10,6 @@
 namespace {
 
 struct CharDefaultEditor : ::testing::Test, testsupport::EditorFixture {
-  // The design window's procedures as the main window hands them to the dialog.
-  doc::DesignProcedures edHost{[this] { ed.SaveFontData(); }, [this] { ed.DrawFont(); }, [this] { ed.DrawAll(); }};
   controls::ScopedModalScript script;
   bool Ok(const char* mw, const char* mh) {
     script.Add([mw, mh](QDialog& dialog) {
@@ -23,7 +21,7 @@ struct CharDefaultEditor : ::testing::Test, testsupport::EditorFixture {
       d.bntOk_Click();
       return d.result();
     });
-    return dialogs::ShowFontSettings(s, edHost);
+    return dialogs::ShowFontSettings(s, ed);  // the editor, as the main window hands it over
   }
 };
 

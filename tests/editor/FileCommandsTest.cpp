@@ -46,23 +46,33 @@ class FakeGlyphList : public GlyphList {
   testsupport::FakeDesignHost& h_;
 };
 
+// The editor's procedures as the main window hands them over, counting DrawFont.
+class CountingDesign : public DesignProcedures {
+ public:
+  explicit CountingDesign(editor::DesignEditor& ed) : ed_(ed) {}
+  int drawFonts = 0;
+  void SaveFontData() override { ed_.SaveFontData(); }
+  void DrawFont() override {
+    ++drawFonts;
+    ed_.DrawFont();
+  }
+  void DrawAll() override { ed_.DrawAll(); }
+
+ private:
+  editor::DesignEditor& ed_;
+};
+
 // The main window as the file commands see it, over a real editor: messages go
 // through the real message window (scripted), the file chooser is played here.
-class FakeFileHost : public FileCommandWindows {
+class FakeFileHost : public CountingDesign, public FileCommandWindows {
  public:
   FakeFileHost(testsupport::EditorFixture& f, FakeGlyphList& list)
-      : FileCommandWindows(list, DesignProcedures{[&f] { f.ed.SaveFontData(); },
-                                                  [this, &f] {
-                                                    ++drawFonts;
-                                                    f.ed.DrawFont();
-                                                  },
-                                                  [&f] { f.ed.DrawAll(); }}) {}
+      : CountingDesign(f.ed), FileCommandWindows(list, *this) {}
   std::deque<std::optional<QString>> chooserAnswers;
   std::vector<QString> chooserCaptions;
   std::vector<QString> captions;  // tlFileName
   std::function<void()> settings = [] {};
   int settingsShown = 0;
-  int drawFonts = 0;
 
   void ShowFontSettings() override {
     ++settingsShown;

@@ -96,15 +96,23 @@ struct PluginWindows : plugintest::PluginFolderTest {
     QString ListName() override { return {}; }
   };
   RecordingList list{calls};
+  // So does the design window its procedures.
+  struct RecordingDesign : doc::DesignProcedures {
+    std::vector<QString>& calls;
+    explicit RecordingDesign(std::vector<QString>& c) : calls(c) {}
+    void SaveFontData() override { calls.push_back("SaveFontData"); }
+    void DrawFont() override { calls.push_back("DrawFont"); }
+    void DrawAll() override { calls.push_back("DrawAll"); }
+  };
+  RecordingDesign design{calls};
   FontHooks Hooks() {
     FontHooks h;
-    h.Design.SaveFontData = [this] { calls.push_back("SaveFontData"); };
+    h.Design = &design;
     h.ConfirmSaveProject = [this] {
       calls.push_back("ConfirmSaveProject");
       return confirm;
     };
     h.LoadFontData = [this] { calls.push_back("LoadFontData"); };
-    h.Design.DrawFont = [this] { calls.push_back("DrawFont"); };
     h.List = &list;
     return h;
   }

@@ -18,15 +18,20 @@ std::string SolidRecord(int w, int h, uint8_t color) {
   return testsupport::MakeRecord(w, h, [color](int, int) { return color; });
 }
 
-struct PanelFixture : ::testing::Test {
+// The panel over a counted design window.
+struct PanelFixture : ::testing::Test, doc::DesignProcedures {
   QTemporaryDir dir;
   doc::ModConst s;
   platform::IniFile ini;
   QString path = dir.filePath("CharList.ini");
   std::unique_ptr<CharListPanel> panel;
   QImage preview{109, 133, QImage::Format_RGB32};
+  // The design window's procedures, counted.
   int drawFonts = 0;
   int drawAlls = 0;
+  void SaveFontData() override {}
+  void DrawFont() override { ++drawFonts; }
+  void DrawAll() override { ++drawAlls; }
 
   void Write(const QByteArray& text) {
     QFile f(path);
@@ -38,8 +43,7 @@ struct PanelFixture : ::testing::Test {
     doc::InitDefaults(s);
     panel = std::make_unique<CharListPanel>(s, ini, path);
     panel->SetPreviewPicture(&preview);
-    panel->DesignDrawFont = [this] { ++drawFonts; };
-    panel->DesignDrawAll = [this] { ++drawAlls; };
+    panel->SetDesign(this);
     panel->ReadListNames();
   }
   void Choose(int index) {
