@@ -3,6 +3,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "shell/Commands.h"
 #include "shell/MainLayout.h"
 
 using namespace controls;
@@ -45,6 +46,14 @@ TEST_F(MainLayoutFixture, EveryKeyTheDispatcherComparesResolves) {
     tool.Action()->trigger();
     QObject::disconnect(c);
     EXPECT_EQ(clicked, 1) << key.toStdString();
+  }
+}
+
+// A command row whose tool stands in no band could never be clicked.
+TEST_F(MainLayoutFixture, EveryCommandRowStandsInABand) {
+  for (const shell::CommandRow& row : shell::CommandTable) {
+    ASSERT_TRUE(bar.Tools().Exists(row.key)) << row.key;
+    EXPECT_NE(Tool(row.key).Action(), nullptr) << row.key;
   }
 }
 
