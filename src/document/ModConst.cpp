@@ -38,8 +38,4 @@ void ReDimDesignData(ModConst& s) { s.DesignData.ReDim(s.MaxWidth, s.MaxHeight);
 
 void ClearDesignData(ModConst& s) { s.DesignData.ClearFromOrigin(); }
 
-QString FixedAuthorField(const QString& text) {
-  return text.left(AuthorFieldLength).leftJustified(AuthorFieldLength, QLatin1Char(' '));
-}
-
 }  // namespace doc

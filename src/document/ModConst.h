@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "document/DesignGrid.h"
+#include "document/Font.h"
 
 namespace doc {
-
-constexpr int GlyphCount = 512;
-constexpr int AuthorFieldLength = 50;
 
 enum DrawTool : int32_t {
   ToolPoint = 0,
@@ -23,21 +21,12 @@ enum DrawTool : int32_t {
   ToolReplaceColor = 4,
 };
 
-struct ModConst {
-  // The font: one CharRecord byte string per glyph code, "" = not designed.
-  std::vector<std::string> FontData = std::vector<std::string>(GlyphCount);
-
-  // Header.
-  int32_t MaxWidth = 0;
-  int32_t MaxHeight = 0;
-  int32_t DefaultWidth = 0;
-  int32_t DefaultHeight = 0;
-  // Fixed strings of 50 characters: NUL characters until set, blank-padded when set.
-  QString AuthorName = QString(AuthorFieldLength, QChar(0));
-  QString AuthorCompanyName = QString(AuthorFieldLength, QChar(0));
-  QString AuthorUrl = QString(AuthorFieldLength, QChar(0));
-  QString AuthorEmail = QString(AuthorFieldLength, QChar(0));
-
+// The session: the font (its records, header and authors, as its file holds them) and
+// the editor's state around it. The font is a base, so every name of it stays a name of
+// the session (S.FontData, S.MaxWidth) and the session is handed wherever a font is asked.
+// FontModified and FontFileName belong to the session: they tell how the font stands to
+// a file, which the file itself does not hold.
+struct ModConst : Font {
   // The editing grid.
   DesignGrid DesignData;
 
@@ -70,8 +59,5 @@ void InitDefaults(ModConst& s);
 void ReDimDesignData(ModConst& s);
 // Cells from (0, 0) upwards become 0; the negative margin keeps its cells.
 void ClearDesignData(ModConst& s);
-
-// A fixed 50-character author field: left-aligned, blank-padded, cut after 50.
-QString FixedAuthorField(const QString& text);
 
 }  // namespace doc
