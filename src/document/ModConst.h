@@ -60,4 +60,21 @@ void ReDimDesignData(ModConst& s);
 // Cells from (0, 0) upwards become 0; the negative margin keeps its cells.
 void ClearDesignData(ModConst& s);
 
+// Where a whole new font comes from; what the session keeps of the old one follows from it.
+enum class FontSource {
+  // Read from its file: the session starts afresh on it. The file becomes the font's
+  // file, the font counts as unchanged, no glyph is current (so nothing of the old grid
+  // is stored into it) and the grid is made anew for its maxima.
+  File,
+  // Taken into the open document (an import): the document keeps its file name and its
+  // glyph, the font counts as changed, and the maxima rise to its largest glyph so every
+  // glyph is shown and stored whole. The grid is made anew only when they rose; else it
+  // is cleared and keeps its margin.
+  Import,
+};
+
+// The font, records and header, takes the session's font's place; `path` is the file of
+// a FontSource::File. What is on screen is the caller's to redraw.
+void ReplaceFont(ModConst& s, Font font, FontSource source, const QString& path = {});
+
 }  // namespace doc

@@ -11,7 +11,6 @@
 
 #include "controls/DialogParts.h"
 #include "document/CharRecord.h"
-#include "document/FontSizes.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/ShowMessage.h"
 #include "controls/Modal.h"
@@ -165,22 +164,13 @@ void frmImport::bntOk_Click() {
     }
   }
   if (records && IsImportableFont(*records)) {
-    S.FontData.assign(doc::GlyphCount, std::string());
-    // The maxima rise to the largest imported glyph, as for a pasted picture, so it is
-    // shown and stored whole; the grid is then made anew for them.
-    const doc::GlyphBox maxima = doc::RaisedMaxima({S.MaxWidth, S.MaxHeight}, doc::LargestGlyph(*records));
-    if (maxima == doc::GlyphBox{S.MaxWidth, S.MaxHeight}) {
-      doc::ClearDesignData(S);
-    } else {
-      S.MaxWidth = maxima.width;
-      S.MaxHeight = maxima.height;
-      doc::ReDimDesignData(S);
-    }
-    for (size_t i = 0; i < records->size(); ++i) S.FontData[i] = std::move((*records)[i]);
+    // The imported glyphs in the document's own header and authors.
+    doc::Font font = S;
+    font.FontData = std::move(*records);
+    doc::ReplaceFont(S, std::move(font), doc::FontSource::Import);
     if (hooks_.LoadFontData) hooks_.LoadFontData();
     if (hooks_.Design.DrawFont) hooks_.Design.DrawFont();
-    // The font in memory no longer matches its file; every thumbnail is stale.
-    S.FontModified = true;
+    // Every thumbnail is stale.
     if (hooks_.List) hooks_.List->RefreshCharIcons(-1);
   }
   done(QDialog::Accepted);
