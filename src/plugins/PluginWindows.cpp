@@ -26,8 +26,8 @@ bool IsImportableFont(const std::vector<std::string>& records) {
 }
 
 PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,
-                           doc::ModConst& s, FontHooks hooks, QWidget* parent)
-    : QDialog(parent), table_(table), plugins_(plugins), S(s), hooks_(std::move(hooks)) {
+                           FontHooks hooks, QWidget* parent)
+    : QDialog(parent), table_(table), plugins_(plugins), hooks_(std::move(hooks)) {
   setWindowTitle(caption);
   auto* outer = new QVBoxLayout(this);
   lstPlugins = new QListWidget(this);
@@ -108,8 +108,9 @@ void PluginWindow::ShowError(const QString& description) {
   dialogs::ShowMessage(description, QString(), 0);
 }
 
-frmExport::frmExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
-    : PluginWindow(QStringLiteral("Export To"), plugins.Tables.ExportPlugins, plugins, s, std::move(hooks), parent) {
+frmExport::frmExport(PluginState& plugins, const doc::Font& font, FontHooks hooks, QWidget* parent)
+    : PluginWindow(QStringLiteral("Export To"), plugins.Tables.ExportPlugins, plugins, std::move(hooks), parent),
+      font_(font) {
   Form_Load();
 }
 
@@ -126,14 +127,15 @@ void frmExport::bntOk_Click() {
       ShowError(error->description);
     } else {
       auto& object = std::get<std::unique_ptr<PluginObject>>(created);
-      if (const auto failed = object->CallExport(file->FileName, S.FontData)) ShowError(*failed);
+      if (const auto failed = object->CallExport(file->FileName, font_.FontData)) ShowError(*failed);
     }
   }
   done(QDialog::Accepted);
 }
 
 frmImport::frmImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
-    : PluginWindow(QStringLiteral("Import From"), plugins.Tables.ImportPlugins, plugins, s, std::move(hooks), parent) {
+    : PluginWindow(QStringLiteral("Import From"), plugins.Tables.ImportPlugins, plugins, std::move(hooks), parent),
+      S(s) {
   Form_Load();
 }
 
@@ -176,8 +178,8 @@ void frmImport::bntOk_Click() {
   done(QDialog::Accepted);
 }
 
-void ShowExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent) {
-  frmExport w(plugins, s, std::move(hooks), parent);
+void ShowExport(PluginState& plugins, const doc::Font& font, FontHooks hooks, QWidget* parent) {
+  frmExport w(plugins, font, std::move(hooks), parent);
   controls::Modal::Exec(w);
 }
 
