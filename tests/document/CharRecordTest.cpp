@@ -189,3 +189,30 @@ TEST(CharRecordCheck, HoldsAllCellsAsksForTheHeaderAndAtLeastTheCells) {
   };
   for (const auto& c : cases) EXPECT_EQ(doc::CharRecord::HoldsAllCells(c.record), c.holds) << c.record.size();
 }
+
+namespace {
+
+TEST(CharRecordCheck, UnchangedClipIsTheTopLeftOfALargerGlyph) {
+  const auto cell = [](int x, int y) { return uint8_t((x + 2 * y) % 15 + 1); };
+  const std::string tall = testsupport::MakeRecord(3, 5, cell);
+  struct Case {
+    const char* name;
+    std::string shown;
+    std::string stored;
+    bool clip;
+  };
+  std::string edited = testsupport::MakeRecord(3, 4, cell);
+  edited[4 + 3 * 3 + 2] = 0;  // a cell of the last row shown, erased
+  for (const Case& c : {
+           Case{"top rows of a taller glyph", testsupport::MakeRecord(3, 4, cell), tall, true},
+           Case{"an edited clip", edited, tall, false},
+           Case{"a glyph that fits is no clip", tall, tall, false},
+           Case{"a smaller size than the grid shows", testsupport::MakeRecord(2, 4, cell), tall, false},
+           Case{"a stored glyph short of its cells", testsupport::MakeRecord(3, 4, cell), tall.substr(0, 10), false},
+       }) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(doc::CharRecord::IsUnchangedClipOf(c.shown, c.stored, 10, 4), c.clip);
+  }
+}
+
+}  // namespace
