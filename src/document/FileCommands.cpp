@@ -63,14 +63,12 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
     case NftFile::ReadStatus::Damaged: host.Message(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error); return;
     case NftFile::ReadStatus::CannotOpen: host.Message(r.error, QStringLiteral("Open File"), 0); return;
   }
-  NftFile::Apply(std::move(r.content), s);
-  s.FontFileName = *path;
-  s.FontModified = false;
-  // No glyph is current, so the switch below stores nothing of the old grid.
-  s.CurrentChar = -1;
+  Font font;
+  NftFile::Apply(std::move(r.content), font);
+  // No glyph is current then, so the switch below stores nothing of the old grid.
+  ReplaceFont(s, std::move(font), FontSource::File, *path);
   host.List.RefreshCharIcons(-1);
   const bool listed = SelectFirstListItem(host.List);
-  ReDimDesignData(s);
   if (listed) {
     host.Design.DrawFont();
   } else {

@@ -1,5 +1,7 @@
 #include "document/ModConst.h"
 
+#include "document/FontSizes.h"
+
 namespace doc {
 
 void InitDefaults(ModConst& s) {
@@ -38,8 +40,26 @@ void ReDimDesignData(ModConst& s) { s.DesignData.ReDim(s.MaxWidth, s.MaxHeight);
 
 void ClearDesignData(ModConst& s) { s.DesignData.ClearFromOrigin(); }
 
-QString FixedAuthorField(const QString& text) {
-  return text.left(AuthorFieldLength).leftJustified(AuthorFieldLength, QLatin1Char(' '));
+void ReplaceFont(ModConst& s, Font font, FontSource source, const QString& path) {
+  const bool fromFile = source == FontSource::File;
+  if (!fromFile) {
+    const GlyphBox maxima = RaisedMaxima({font.MaxWidth, font.MaxHeight}, LargestGlyph(font.FontData));
+    font.MaxWidth = maxima.width;
+    font.MaxHeight = maxima.height;
+  }
+  const bool sameMaxima = font.MaxWidth == s.MaxWidth && font.MaxHeight == s.MaxHeight;
+  static_cast<Font&>(s) = std::move(font);
+  // An imported font is in no file yet.
+  s.FontModified = !fromFile;
+  if (fromFile) {
+    s.FontFileName = path;
+    s.CurrentChar = -1;
+  }
+  if (fromFile || !sameMaxima) {
+    ReDimDesignData(s);
+  } else {
+    ClearDesignData(s);
+  }
 }
 
 }  // namespace doc

@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "document/DesignGrid.h"
+#include "document/Font.h"
 
 namespace doc {
-
-constexpr int GlyphCount = 512;
-constexpr int AuthorFieldLength = 50;
 
 enum DrawTool : int32_t {
   ToolPoint = 0,
@@ -23,21 +21,12 @@ enum DrawTool : int32_t {
   ToolReplaceColor = 4,
 };
 
-struct ModConst {
-  // The font: one CharRecord byte string per glyph code, "" = not designed.
-  std::vector<std::string> FontData = std::vector<std::string>(GlyphCount);
-
-  // Header.
-  int32_t MaxWidth = 0;
-  int32_t MaxHeight = 0;
-  int32_t DefaultWidth = 0;
-  int32_t DefaultHeight = 0;
-  // Fixed strings of 50 characters: NUL characters until set, blank-padded when set.
-  QString AuthorName = QString(AuthorFieldLength, QChar(0));
-  QString AuthorCompanyName = QString(AuthorFieldLength, QChar(0));
-  QString AuthorUrl = QString(AuthorFieldLength, QChar(0));
-  QString AuthorEmail = QString(AuthorFieldLength, QChar(0));
-
+// The session: the font (its records, header and authors, as its file holds them) and
+// the editor's state around it. The font is a base, so every name of it stays a name of
+// the session (S.FontData, S.MaxWidth) and the session is handed wherever a font is asked.
+// FontModified and FontFileName belong to the session: they tell how the font stands to
+// a file, which the file itself does not hold.
+struct ModConst : Font {
   // The editing grid.
   DesignGrid DesignData;
 
@@ -71,7 +60,21 @@ void ReDimDesignData(ModConst& s);
 // Cells from (0, 0) upwards become 0; the negative margin keeps its cells.
 void ClearDesignData(ModConst& s);
 
-// A fixed 50-character author field: left-aligned, blank-padded, cut after 50.
-QString FixedAuthorField(const QString& text);
+// Where a whole new font comes from; what the session keeps of the old one follows from it.
+enum class FontSource {
+  // Read from its file: the session starts afresh on it. The file becomes the font's
+  // file, the font counts as unchanged, no glyph is current (so nothing of the old grid
+  // is stored into it) and the grid is made anew for its maxima.
+  File,
+  // Taken into the open document (an import): the document keeps its file name and its
+  // glyph, the font counts as changed, and the maxima rise to its largest glyph so every
+  // glyph is shown and stored whole. The grid is made anew only when they rose; else it
+  // is cleared and keeps its margin.
+  Import,
+};
+
+// The font, records and header, takes the session's font's place; `path` is the file of
+// a FontSource::File. What is on screen is the caller's to redraw.
+void ReplaceFont(ModConst& s, Font font, FontSource source, const QString& path = {});
 
 }  // namespace doc

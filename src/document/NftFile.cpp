@@ -78,13 +78,13 @@ ReadResult Fail(ReadStatus status, const QString& error) {
 
 }  // namespace
 
-QByteArray Build(const ModConst& s, const QString& charListName) {
+QByteArray Build(const Font& font, const QString& charListName) {
   QByteArray out(RecordsOffset, '\0');
   std::memcpy(out.data(), "NFT", MagicSize);
-  PutInt32(out, 3, s.MaxWidth);
-  PutInt32(out, 7, s.MaxHeight);
-  PutInt32(out, 11, s.DefaultWidth);
-  PutInt32(out, 15, s.DefaultHeight);
+  PutInt32(out, 3, font.MaxWidth);
+  PutInt32(out, 7, font.MaxHeight);
+  PutInt32(out, 11, font.DefaultWidth);
+  PutInt32(out, 15, font.DefaultHeight);
   // The list name travels as a tagged text value; the author field that follows
   // overwrites its last four bytes, so only 46 characters survive.
   out[CharListNameOffset] = 8;
@@ -92,13 +92,13 @@ QByteArray Build(const ModConst& s, const QString& charListName) {
   out[CharListNameOffset + 2] = static_cast<char>(CharListNameLength);
   out[CharListNameOffset + 3] = 0;
   PutText(out, CharListNameOffset + 4, charListName, CharListNameLength);
-  const QString* authors[4] = {&s.AuthorName, &s.AuthorCompanyName, &s.AuthorUrl, &s.AuthorEmail};
+  const QString* authors[4] = {&font.AuthorName, &font.AuthorCompanyName, &font.AuthorUrl, &font.AuthorEmail};
   for (int i = 0; i < 4; ++i) PutText(out, AuthorOffset[i], *authors[i], AuthorFieldLength);
 
   size_t total = RecordsOffset;
-  for (const std::string& r : s.FontData) total += 6 + r.size();
+  for (const std::string& r : font.FontData) total += 6 + r.size();
   out.reserve(static_cast<qsizetype>(total));
-  for (const std::string& r : s.FontData) {
+  for (const std::string& r : font.FontData) {
     if (PlainFramed(r)) {
       AppendUInt16(out, static_cast<uint16_t>(r.size()));
     } else {
@@ -213,17 +213,17 @@ ReadResult Read(const QString& path, size_t recordCount) {
   return Parse(bytes, recordCount);
 }
 
-void Apply(Content content, ModConst& s) {
+void Apply(Content content, Font& font) {
   const Header& h = content.header;
-  s.MaxWidth = h.MaxWidth;
-  s.MaxHeight = h.MaxHeight;
-  s.DefaultWidth = h.DefaultWidth;
-  s.DefaultHeight = h.DefaultHeight;
-  s.AuthorName = h.Author[0];
-  s.AuthorCompanyName = h.Author[1];
-  s.AuthorUrl = h.Author[2];
-  s.AuthorEmail = h.Author[3];
-  s.FontData = std::move(content.FontData);
+  font.MaxWidth = h.MaxWidth;
+  font.MaxHeight = h.MaxHeight;
+  font.DefaultWidth = h.DefaultWidth;
+  font.DefaultHeight = h.DefaultHeight;
+  font.AuthorName = h.Author[0];
+  font.AuthorCompanyName = h.Author[1];
+  font.AuthorUrl = h.Author[2];
+  font.AuthorEmail = h.Author[3];
+  font.FontData = std::move(content.FontData);
 }
 
 }  // namespace doc::NftFile

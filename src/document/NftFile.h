@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "document/ModConst.h"
+#include "document/Font.h"
 
 namespace doc::NftFile {
 
@@ -44,8 +44,8 @@ struct Content {
   std::vector<std::string> FontData;
 };
 
-// The whole file for this state and list name.
-QByteArray Build(const ModConst& s, const QString& charListName);
+// The whole file for this font and list name.
+QByteArray Build(const Font& font, const QString& charListName);
 
 // Writes the whole file so that the last good one survives any failure (a full disk
 // included) and no other file is touched (platform::SafeWrite). nullopt on success,
@@ -72,7 +72,7 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount = GlyphCount);
 // more than the file's size when opened is read. The error of CannotOpen names the path.
 ReadResult Read(const QString& path, size_t recordCount = GlyphCount);
 
-// Takes an accepted file's font and header over into the state.
-void Apply(Content content, ModConst& s);
+// Takes an accepted file's records and header over into the font.
+void Apply(Content content, Font& font);
 
 }  // namespace doc::NftFile

@@ -11,7 +11,6 @@
 
 #include "controls/DialogParts.h"
 #include "document/CharRecord.h"
-#include "document/FontSizes.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/ShowMessage.h"
 #include "controls/Modal.h"
@@ -27,8 +26,8 @@ bool IsImportableFont(const std::vector<std::string>& records) {
 }
 
 PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,
-                           doc::ModConst& s, FontHooks hooks, QWidget* parent)
-    : QDialog(parent), table_(table), plugins_(plugins), S(s), hooks_(std::move(hooks)) {
+                           FontHooks hooks, QWidget* parent)
+    : QDialog(parent), table_(table), plugins_(plugins), hooks_(std::move(hooks)) {
   setWindowTitle(caption);
   auto* outer = new QVBoxLayout(this);
   lstPlugins = new QListWidget(this);
@@ -109,8 +108,9 @@ void PluginWindow::ShowError(const QString& description) {
   dialogs::ShowMessage(description, QString(), 0);
 }
 
-frmExport::frmExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
-    : PluginWindow(QStringLiteral("Export To"), plugins.Tables.ExportPlugins, plugins, s, std::move(hooks), parent) {
+frmExport::frmExport(PluginState& plugins, const doc::Font& font, FontHooks hooks, QWidget* parent)
+    : PluginWindow(QStringLiteral("Export To"), plugins.Tables.ExportPlugins, plugins, std::move(hooks), parent),
+      font_(font) {
   Form_Load();
 }
 
@@ -127,14 +127,15 @@ void frmExport::bntOk_Click() {
       ShowError(error->description);
     } else {
       auto& object = std::get<std::unique_ptr<PluginObject>>(created);
-      if (const auto failed = object->CallExport(file->FileName, S.FontData)) ShowError(*failed);
+      if (const auto failed = object->CallExport(file->FileName, font_.FontData)) ShowError(*failed);
     }
   }
   done(QDialog::Accepted);
 }
 
 frmImport::frmImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent)
-    : PluginWindow(QStringLiteral("Import From"), plugins.Tables.ImportPlugins, plugins, s, std::move(hooks), parent) {
+    : PluginWindow(QStringLiteral("Import From"), plugins.Tables.ImportPlugins, plugins, std::move(hooks), parent),
+      S(s) {
   Form_Load();
 }
 
@@ -165,29 +166,20 @@ void frmImport::bntOk_Click() {
     }
   }
   if (records && IsImportableFont(*records)) {
-    S.FontData.assign(doc::GlyphCount, std::string());
-    // The maxima rise to the largest imported glyph, as for a pasted picture, so it is
-    // shown and stored whole; the grid is then made anew for them.
-    const doc::GlyphBox maxima = doc::RaisedMaxima({S.MaxWidth, S.MaxHeight}, doc::LargestGlyph(*records));
-    if (maxima == doc::GlyphBox{S.MaxWidth, S.MaxHeight}) {
-      doc::ClearDesignData(S);
-    } else {
-      S.MaxWidth = maxima.width;
-      S.MaxHeight = maxima.height;
-      doc::ReDimDesignData(S);
-    }
-    for (size_t i = 0; i < records->size(); ++i) S.FontData[i] = std::move((*records)[i]);
+    // The imported glyphs in the document's own header and authors.
+    doc::Font font = S;
+    font.FontData = std::move(*records);
+    doc::ReplaceFont(S, std::move(font), doc::FontSource::Import);
     if (hooks_.LoadFontData) hooks_.LoadFontData();
     if (hooks_.Design) hooks_.Design->DrawFont();
-    // The font in memory no longer matches its file; every thumbnail is stale.
-    S.FontModified = true;
+    // Every thumbnail is stale.
     if (hooks_.List) hooks_.List->RefreshCharIcons(-1);
   }
   done(QDialog::Accepted);
 }
 
-void ShowExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent) {
-  frmExport w(plugins, s, std::move(hooks), parent);
+void ShowExport(PluginState& plugins, const doc::Font& font, FontHooks hooks, QWidget* parent) {
+  frmExport w(plugins, font, std::move(hooks), parent);
   controls::Modal::Exec(w);
 }
 

@@ -50,8 +50,8 @@ class PluginWindow : public QDialog {
   void btnCancel_Click();
 
  protected:
-  PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins, doc::ModConst& s,
-               FontHooks hooks, QWidget* parent);
+  PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins, FontHooks hooks,
+               QWidget* parent);
   const PluginRecord* Selected() const;
   struct Chosen {
     QString FileName;
@@ -64,16 +64,18 @@ class PluginWindow : public QDialog {
 
   const std::vector<PluginRecord>& table_;
   PluginState& plugins_;
-  doc::ModConst& S;
   FontHooks hooks_;
 };
 
 class frmExport : public PluginWindow {
   Q_OBJECT
  public:
-  frmExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
+  frmExport(PluginState& plugins, const doc::Font& font, FontHooks hooks, QWidget* parent = nullptr);
   // Chooses the target file and calls the plug-in with a copy of FontData.
   void bntOk_Click() override;
+
+ private:
+  const doc::Font& font_;
 };
 
 class frmImport : public PluginWindow {
@@ -83,10 +85,13 @@ class frmImport : public PluginWindow {
   // Offers to save a changed font, chooses the source file, calls the plug-in and
   // replaces the font with a result that passes IsImportableFont.
   void bntOk_Click() override;
+
+ private:
+  doc::ModConst& S;
 };
 
 // The commands "mnuExport" and "mnuImport": show the window modally.
-void ShowExport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
+void ShowExport(PluginState& plugins, const doc::Font& font, FontHooks hooks, QWidget* parent = nullptr);
 void ShowImport(PluginState& plugins, doc::ModConst& s, FontHooks hooks, QWidget* parent = nullptr);
 
 }  // namespace plugins

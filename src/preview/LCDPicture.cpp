@@ -33,9 +33,10 @@ QImage LCDBackground() {
   return img;
 }
 
-int DrawLCDChar(QImage& picture, const doc::ModConst& s, int X, int Y, int code, bool rightToLeft) {
-  if (code < 0 || code >= static_cast<int>(s.FontData.size())) return 0;
-  const auto g = GlyphCells::Of(s.FontData[code]);
+int DrawLCDChar(QImage& picture, const doc::Font& font, const std::array<QRgb, 16>& colors, int X, int Y, int code,
+                bool rightToLeft) {
+  if (code < 0 || code >= static_cast<int>(font.FontData.size())) return 0;
+  const auto g = GlyphCells::Of(font.FontData[code]);
   if (!g) return 0;
   const int w = g->Width(), h = g->Height();
   const int left = rightToLeft ? X - w + 1 : X;
@@ -46,20 +47,20 @@ int DrawLCDChar(QImage& picture, const doc::ModConst& s, int X, int Y, int code,
   for (int y = y0; y < y1; ++y) {
     auto* line = reinterpret_cast<QRgb*>(picture.scanLine(Y + y));
     for (int x = x0; x < x1; ++x)
-      if (const uint8_t v = g->At(x, y)) line[left + x] = 0xFF000000u | doc::CellInkColor(s.ColorTable, v);
+      if (const uint8_t v = g->At(x, y)) line[left + x] = 0xFF000000u | doc::CellInkColor(colors, v);
   }
   return w - 1;
 }
 
-void DrawLCDText(QImage& picture, const QImage& background, const doc::ModConst& s, const std::vector<int>& codes,
-                 bool rightToLeft) {
+void DrawLCDText(QImage& picture, const QImage& background, const doc::Font& font, const std::array<QRgb, 16>& colors,
+                 const std::vector<int>& codes, bool rightToLeft) {
   picture = background.convertToFormat(QImage::Format_RGB32);
   // The pen runs in 64 bits: a long text of wide glyphs walks far off the picture, where
   // every position draws the same nothing.
   int64_t x = rightToLeft ? LCDPenRight : LCDPenLeft;
   for (int code : codes) {
     const int at = static_cast<int>(std::clamp<int64_t>(x, -1000000, 1000000));
-    const int a = DrawLCDChar(picture, s, at, LCDPenY, code, rightToLeft);
+    const int a = DrawLCDChar(picture, font, colors, at, LCDPenY, code, rightToLeft);
     x = rightToLeft ? x - a : x + a;
   }
 }

@@ -2,12 +2,14 @@
 // The picture of the LCD preview: the module with its 128 x 64 dot display at twice its
 // size, and glyphs painted onto it dot by dot from the font.
 #include <QImage>
+#include <QRgb>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <string>
 #include <vector>
 
-#include "document/ModConst.h"
+#include "document/Font.h"
 
 namespace preview {
 
@@ -24,15 +26,16 @@ constexpr int LCDPenY = 50;
 // The module as the window shows it before anything is drawn.
 QImage LCDBackground();
 
-// Paints the glyph of `code` with its left column at X, or with right-to-left its right
-// column at X, and its top row at Y; each non-empty cell is one dot in its palette colour
-// (the damaged-cell colour above 15). Returns the advance, width - 1, or 0 for a glyph
-// without data or a code outside 0..511.
-int DrawLCDChar(QImage& picture, const doc::ModConst& s, int X, int Y, int code, bool rightToLeft);
+// Paints the font's glyph of `code` with its left column at X, or with right-to-left its
+// right column at X, and its top row at Y; each non-empty cell is one dot in its colour of
+// `colors`, the editor's palette (the damaged-cell colour above 15). Returns the advance,
+// width - 1, or 0 for a glyph without data or a code outside 0..511.
+int DrawLCDChar(QImage& picture, const doc::Font& font, const std::array<QRgb, 16>& colors, int X, int Y, int code,
+                bool rightToLeft);
 
 // Clears the picture to the background and draws the glyph codes from the pen start,
 // successive glyphs sharing one column.
-void DrawLCDText(QImage& picture, const QImage& background, const doc::ModConst& s, const std::vector<int>& codes,
-                 bool rightToLeft);
+void DrawLCDText(QImage& picture, const QImage& background, const doc::Font& font, const std::array<QRgb, 16>& colors,
+                 const std::vector<int>& codes, bool rightToLeft);
 
 }  // namespace preview

@@ -14,8 +14,9 @@
 
 namespace preview {
 
-frmLCDTest::frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
-    : QDialog(parent), S(state), Tables(tables) {
+frmLCDTest::frmLCDTest(const doc::Font& font, const std::array<QRgb, 16>& colors, const CharTables& tables,
+                       QWidget* parent)
+    : QDialog(parent), font_(font), colors_(colors), Tables(tables) {
   setWindowTitle(QStringLiteral("LCD Test"));
   setFont(controls::WindowFont());
   setFixedSize(LCDPictureWidth, LCDPictureHeight);
@@ -60,7 +61,7 @@ void frmLCDTest::btnDraw_Click() {
     const int code = n ? platform::RoundToInt32(*n) : 0;
     if (code >= 1 && code <= 255) codes.push_back(code);
   }
-  DrawLCDText(picture_, background_, S, codes, rtl);
+  DrawLCDText(picture_, background_, font_, colors_, codes, rtl);
   update();
 }
 
@@ -79,8 +80,9 @@ void frmLCDTest::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, picture_);
 }
 
-void ShowLCDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent) {
-  frmLCDTest w(state, tables, parent);
+void ShowLCDPreview(const doc::Font& font, const std::array<QRgb, 16>& colors, const CharTables& tables,
+                    QWidget* parent) {
+  frmLCDTest w(font, colors, tables, parent);
   controls::Modal::Exec(w);
 }
 

@@ -2,8 +2,10 @@
 // frmLCDTest: a line of text set in the font being designed, on the picture of a graphic LCD.
 #include <QDialog>
 #include <QImage>
+#include <QRgb>
+#include <array>
 
-#include "document/ModConst.h"
+#include "document/Font.h"
 #include "preview/Shaping.h"
 
 class QCheckBox;
@@ -18,7 +20,9 @@ namespace preview {
 class frmLCDTest : public QDialog {
   Q_OBJECT
  public:
-  frmLCDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent = nullptr);
+  // The font in the editor's palette `colors`.
+  frmLCDTest(const doc::Font& font, const std::array<QRgb, 16>& colors, const CharTables& tables,
+             QWidget* parent = nullptr);
 
   // Shapes the text (or takes the glyph of the number) and draws it from the pen start.
   void btnDraw_Click();
@@ -40,13 +44,15 @@ class frmLCDTest : public QDialog {
   void paintEvent(QPaintEvent*) override;
 
  private:
-  const doc::ModConst& S;
+  const doc::Font& font_;
+  const std::array<QRgb, 16>& colors_;
   const CharTables& Tables;
   QImage background_;
   QImage picture_;
 };
 
 // Shows a fresh LCD preview modally (command "muuLCDPreview").
-void ShowLCDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent = nullptr);
+void ShowLCDPreview(const doc::Font& font, const std::array<QRgb, 16>& colors, const CharTables& tables,
+                    QWidget* parent = nullptr);
 
 }  // namespace preview

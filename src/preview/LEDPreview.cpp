@@ -54,8 +54,8 @@ void LEDSurface::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, picture_);
 }
 
-frmLEDTest::frmLEDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent)
-    : QDialog(parent), S(state), Tables(tables) {
+frmLEDTest::frmLEDTest(const doc::Font& font, int ledRows, const CharTables& tables, QWidget* parent)
+    : QDialog(parent), font_(font), ledRows_(ledRows), Tables(tables) {
   setWindowTitle(QStringLiteral("Preview"));
   setFont(controls::WindowFont());
 
@@ -112,7 +112,7 @@ void frmLEDTest::Form_Load() {
 void frmLEDTest::bntOk_Click() {
   bool limited = false;
   LEDShowInputs in;
-  in.columns = LEDColumnsOf(txtWidth->text(), S.LEDRows, &limited);
+  in.columns = LEDColumnsOf(txtWidth->text(), ledRows_, &limited);
   if (limited) txtWidth->setText(QString::number(in.columns));
   in.sample = txtSample->text();
   in.ledSizeMm = platform::LeadingNumber(txtLEDSize->text());
@@ -121,7 +121,7 @@ void frmLEDTest::bntOk_Click() {
   in.numEn = chkNumber[0]->isChecked();
   in.numFa = chkNumber[1]->isChecked();
   in.rightToLeft = chkNumber[2]->isChecked();
-  ShowLEDSample(panel_, in, S.LEDRows, S.FontData, Tables);
+  ShowLEDSample(panel_, in, ledRows_, font_.FontData, Tables);
 
   if (!isVisible()) {
     // Room for the panel plus a pitch and a margin around it, within the screen.
@@ -150,8 +150,8 @@ void frmLEDTest::resizeEvent(QResizeEvent* e) {
   Form_Resize();
 }
 
-void ShowLEDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent) {
-  frmLEDTest w(state, tables, parent);
+void ShowLEDPreview(const doc::Font& font, int ledRows, const CharTables& tables, QWidget* parent) {
+  frmLEDTest w(font, ledRows, tables, parent);
   controls::Modal::Exec(w);
 }
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "document/ModConst.h"
+#include "document/Font.h"
 #include "preview/LEDPanel.h"
 #include "preview/Shaping.h"
 
@@ -42,7 +42,8 @@ class LEDSurface : public QWidget {
 class frmLEDTest : public QDialog {
   Q_OBJECT
  public:
-  frmLEDTest(const doc::ModConst& state, const CharTables& tables, QWidget* parent = nullptr);
+  // The font on a panel of `ledRows` rows.
+  frmLEDTest(const doc::Font& font, int ledRows, const CharTables& tables, QWidget* parent = nullptr);
 
   // Selects "Normal Red" and shows the default sample; the constructor calls it.
   void Form_Load();
@@ -70,12 +71,13 @@ class frmLEDTest : public QDialog {
   void resizeEvent(QResizeEvent*) override;
 
  private:
-  const doc::ModConst& S;
+  const doc::Font& font_;
+  const int ledRows_;
   const CharTables& Tables;
   LEDPanel panel_;
 };
 
 // Shows a fresh LED preview modally (command "mnuLEDPreview").
-void ShowLEDPreview(const doc::ModConst& state, const CharTables& tables, QWidget* parent = nullptr);
+void ShowLEDPreview(const doc::Font& font, int ledRows, const CharTables& tables, QWidget* parent = nullptr);
 
 }  // namespace preview

@@ -145,8 +145,8 @@ void frmMain::RunCommand(const CommandCall& call) {
     case Command::PasteSpecial: Design->PasteSpecial(); break;
     // A saved list shows its new texts the next time it is chosen in the panel.
     case Command::ShowCharListEditor: ShowCharListEditor(Ini, CharListPath(), this); break;
-    case Command::ShowLCDPreview: preview::ShowLCDPreview(S, Tables, this); break;
-    case Command::ShowLEDPreview: preview::ShowLEDPreview(S, Tables, this); break;
+    case Command::ShowLCDPreview: preview::ShowLCDPreview(S, S.ColorTable, Tables, this); break;
+    case Command::ShowLEDPreview: preview::ShowLEDPreview(S, S.LEDRows, Tables, this); break;
     case Command::ShowFontPreview: preview::ShowFontPreview(FontNames(), this); break;
     case Command::ShowImport: plugins::ShowImport(Plugins, S, PluginHooks(), this); break;
     case Command::ShowExport: plugins::ShowExport(Plugins, S, PluginHooks(), this); break;

@@ -40,7 +40,7 @@ struct LCDPreview : ::testing::Test, previewtest::PreviewFixture {
 };
 
 TEST_F(LCDPreview, GlyphsShareOneColumnInBothDirections) {
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.txtText->setText("AB");
   w.btnDraw_Click();
   QImage img = Grab(w, "lcd-left-to-right");
@@ -68,7 +68,7 @@ TEST_F(LCDPreview, GlyphsShareOneColumnInBothDirections) {
 }
 
 TEST_F(LCDPreview, PartialCheckCountsAsRightToLeft) {
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.chkRightToLeft->setTristate(true);
   w.chkRightToLeft->setCheckState(Qt::PartiallyChecked);
   w.txtText->setText("A");
@@ -78,7 +78,7 @@ TEST_F(LCDPreview, PartialCheckCountsAsRightToLeft) {
 }
 
 TEST_F(LCDPreview, CharNumberDrawsThatCodeAndAnythingElseOnlyClears) {
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   const QRgb at = 0xFF000000u | red;
   struct Case {
     const char* number;
@@ -101,14 +101,14 @@ TEST_F(LCDPreview, CharNumberDrawsThatCodeAndAnythingElseOnlyClears) {
 }
 
 TEST_F(LCDPreview, GlyphsWithoutDataLeaveTheDisplayClear) {
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.txtText->setText("xyz");
   w.btnDraw_Click();
   EXPECT_EQ(w.Picture(), preview::LCDBackground());
 }
 
 TEST_F(LCDPreview, TypingIntoOneBoxEmptiesTheOther) {
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.txtText->setText("abc");
   QTest::keyClicks(w.txtChar, "65");
   EXPECT_EQ(w.txtText->text(), "");
@@ -124,7 +124,7 @@ TEST_F(LCDPreview, PersianRightToLeftUsesContextualFormsAndArabicDigits) {
   s.FontData[174] = Solid(2, 2, 8);   // final
   s.FontData[129] = Solid(2, 2, 10);  // Arabic-context 1
   s.FontData['1'] = Solid(2, 2, 12);
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.txtText->setText(QString::fromStdU16String(u"\u0628\u06281"));
   w.chkRightToLeft->setChecked(true);
   w.btnDraw_Click();
@@ -144,7 +144,7 @@ TEST_F(LCDPreview, NumberAfterPersianWordReadsLeftToRight) {
   s.FontData[129] = Solid(3, 3, one);
   s.FontData[130] = Solid(3, 3, two);
   s.FontData[131] = Solid(3, 3, three);
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.txtText->setText(QString::fromStdU16String(u"\u06A9\u062A\u0627\u0628 123"));
   w.chkRightToLeft->setChecked(true);
   w.btnDraw_Click();
@@ -166,7 +166,7 @@ TEST_F(LCDPreview, HalfSpaceJoinerAndDirectionMarksDrawNothing) {
   s.FontData[173] = Solid(2, 2, 4);                                             // beh alone
   s.FontData[175] = Solid(2, 2, 6);                                             // beh initial
   s.FontData[174] = Solid(2, 2, 7);                                             // beh final
-  preview::frmLCDTest w(s, tables);
+  preview::frmLCDTest w(s, s.ColorTable, tables);
   w.chkRightToLeft->setChecked(true);
   // The colour index of columns 250 down to 247 (0 for the display's blue); glyphs of width
   // 2 share a column.
@@ -198,15 +198,15 @@ TEST_F(LCDPreview, DamagedCellsTakeTheFixedColourAndHugeGlyphsAreClipped) {
   s.FontData['B'] = previewtest::Record(2, 1, [](int, int) { return 5; }).substr(0, 5);  // short
   s.FontData['C'] = std::string{char(254), char(254), char(254), char(254)} + std::string(64, char(7));
   QImage pic = preview::LCDBackground();
-  EXPECT_EQ(preview::DrawLCDChar(pic, s, 50, 50, 'A', false), 2);
+  EXPECT_EQ(preview::DrawLCDChar(pic, s, s.ColorTable, 50, 50, 'A', false), 2);
   EXPECT_EQ(pic.pixel(51, 50), 0xFF000000u | doc::DamagedCellColor);
   EXPECT_EQ(pic.pixel(52, 50), 0xFF000000u | s.ColorTable[1]);
-  EXPECT_EQ(preview::DrawLCDChar(pic, s, 60, 50, 'B', false), 1);
+  EXPECT_EQ(preview::DrawLCDChar(pic, s, s.ColorTable, 60, 50, 'B', false), 1);
   EXPECT_EQ(pic.pixel(60, 50), 0xFF000000u | s.ColorTable[5]);
   EXPECT_EQ(pic.pixel(61, 50), 0xFF000000u | Blue);  // the record ends before this cell
-  EXPECT_EQ(preview::DrawLCDChar(pic, s, -100, -100, 'C', false), 254 * 255 + 254 - 1);
-  EXPECT_EQ(preview::DrawLCDChar(pic, s, 0, 0, 512, false), 0);
-  EXPECT_EQ(preview::DrawLCDChar(pic, s, 0, 0, -1, true), 0);
+  EXPECT_EQ(preview::DrawLCDChar(pic, s, s.ColorTable, -100, -100, 'C', false), 254 * 255 + 254 - 1);
+  EXPECT_EQ(preview::DrawLCDChar(pic, s, s.ColorTable, 0, 0, 512, false), 0);
+  EXPECT_EQ(preview::DrawLCDChar(pic, s, s.ColorTable, 0, 0, -1, true), 0);
 }
 
 TEST_F(LCDPreview, OpensModallyThroughTheSeamAndCloses) {
@@ -222,7 +222,7 @@ TEST_F(LCDPreview, OpensModallyThroughTheSeamAndCloses) {
     w.btnClose->click();
     return w.result();
   });
-  preview::ShowLCDPreview(s, tables);
+  preview::ShowLCDPreview(s, s.ColorTable, tables);
   EXPECT_TRUE(seen);
   EXPECT_EQ(script.Shown(), 1);
   EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);

@@ -33,7 +33,7 @@ struct LEDPreview : ::testing::Test, previewtest::PreviewFixture {
 
 TEST_F(LEDPreview, OpensWithTheDefaultPanelAndSampleDrawn) {
   s.FontData['A'] = Solid(2, 3, 1);
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   EXPECT_EQ(w.windowTitle(), "Preview");
   EXPECT_EQ(w.cmbColor->currentText(), "Normal Red");
   const auto& p = w.Panel();
@@ -52,7 +52,7 @@ TEST_F(LEDPreview, OpensWithTheDefaultPanelAndSampleDrawn) {
 TEST_F(LEDPreview, TextIsCutAtTheLastColumnAndTallGlyphsAtTheLastRow) {
   s.FontData['A'] = Solid(8, 1, 1);
   s.FontData['T'] = Record(3, 20, [](int x, int) { return x == 1 ? 1 : 0; });
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   Show(w, "AAA", "10");
   EXPECT_EQ(Row(w.Panel()), "##########");
   EXPECT_FALSE(w.Panel().Lit(9, 1));
@@ -65,7 +65,7 @@ TEST_F(LEDPreview, TextIsCutAtTheLastColumnAndTallGlyphsAtTheLastRow) {
 TEST_F(LEDPreview, RightToLeftStartsAtTheLastColumnAndClipsTheLeftEdge) {
   s.FontData['A'] = Record(8, 1, [](int x, int) { return x == 0 ? 1 : 0; });
   s.FontData['B'] = Record(8, 1, [](int x, int) { return x >= 6 ? 1 : 0; });
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   Show(w, "A", "10", {2});
   EXPECT_EQ(Row(w.Panel()), "..#.......");
   // Latin reads left to right inside the right-to-left run, so B is drawn first: A's first
@@ -91,7 +91,7 @@ TEST_F(LEDPreview, LatinAndNumbersReadLeftToRightInARightToLeftRun) {
   const std::string byRow = "ABC123";
   for (size_t i = 0; i < byRow.size(); ++i)
     s.FontData[static_cast<uint8_t>(byRow[i])] = Record(1, 6, [i](int, int y) { return y == int(i) ? 1 : 0; });
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   Show(w, "ABC 123", "10", {2});
   EXPECT_EQ(Glyphs(w.Panel(), byRow), "...ABC.123");  // from the last column leftwards
   Show(w, "ABC 123", "10");
@@ -101,14 +101,14 @@ TEST_F(LEDPreview, LatinAndNumbersReadLeftToRightInARightToLeftRun) {
 TEST_F(LEDPreview, PersianReadsRightToLeftWithoutTheOption) {
   s.FontData[175] = Record(1, 2, [](int, int y) { return y == 0 ? 1 : 0; });  // beh, initial
   s.FontData[172] = Record(1, 2, [](int, int y) { return y == 1 ? 1 : 0; });  // alef, final
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   Show(w, QString::fromStdU16String(u"\u0628\u0627"), "4");
   EXPECT_EQ(Glyphs(w.Panel(), "ba"), "ab..");  // beh at the right of alef
 }
 
 TEST_F(LEDPreview, WidthIsRoundedAndLimited) {
   s.FontData['A'] = Solid(1, 1, 1);
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   struct Case {
     const char* width;
     int columns;
@@ -132,7 +132,7 @@ TEST_F(LEDPreview, DigitOptionsSwapTheDigitGlyphs) {
   s.FontData['1'] = Solid(1, 1, 1);                                           // Latin one: lights row 0
   s.FontData[129] = Record(1, 2, [](int, int y) { return y == 1 ? 1 : 0; });  // Persian one: row 1
   s.FontData[173] = Solid(1, 4, 0);                                           // beh, unlit
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   struct Case {
     std::u16string sample;
     std::vector<int> checked;
@@ -163,7 +163,7 @@ TEST_F(LEDPreview, LayoutFollowsPitchAndColour) {
 }
 
 TEST_F(LEDPreview, NarrowingSnapsBackToTheMinimumWidth) {
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   w.resize(300, 400);
   EXPECT_EQ(w.width(), 578);
   w.resize(800, 400);
@@ -172,7 +172,7 @@ TEST_F(LEDPreview, NarrowingSnapsBackToTheMinimumWidth) {
 
 TEST_F(LEDPreview, GrabShowsLitAndUnlitLampsInMillimetres) {
   s.FontData['A'] = Record(2, 2, [](int x, int y) { return x == y ? 9 : 0; });
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   w.txtLEDSize->setText("3");
   Show(w, "A", "32");
   w.Form_Resize();
@@ -192,7 +192,7 @@ TEST_F(LEDPreview, GrabShowsLitAndUnlitLampsInMillimetres) {
 
 TEST_F(LEDPreview, AWideFullPanelStaysOneSurface) {
   s.FontData['W'] = Solid(8, 16, 1);
-  preview::frmLEDTest w(s, tables);
+  preview::frmLEDTest w(s, s.LEDRows, tables);
   Show(w, QString(300, QChar('W')), "2048");
   EXPECT_EQ(w.Panel().Elements(), 32768);
   EXPECT_TRUE(w.Panel().Lit(2047, 15));
@@ -209,7 +209,7 @@ TEST_F(LEDPreview, OpensModallyThroughTheSeam) {
     columns = w.Panel().Columns();
     return 0;
   });
-  preview::ShowLEDPreview(s, tables);
+  preview::ShowLEDPreview(s, s.LEDRows, tables);
   EXPECT_EQ(columns, 32);
   EXPECT_EQ(controls::Modal::UnansweredShowings(), 0);
 }
