@@ -9,7 +9,7 @@
 #include "editor/FontImport.h"
 #include "editor/Render.h"
 #include "editor/Tools.h"
-#include "editor/Transforms.h"
+#include "document/Transforms.h"
 #include "platform/Numbers.h"
 
 namespace editor {
@@ -122,19 +122,19 @@ void DesignEditor::ResetData() {
 
 void DesignEditor::FlipHorizontal() {
   SaveUndoAction();
-  FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
+  doc::FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
   DrawAll();
 }
 
 void DesignEditor::FlipVertical() {
   SaveUndoAction();
-  FlipGridVertical(S.DesignData, CharWidth, CharHeight);
+  doc::FlipGridVertical(S.DesignData, CharWidth, CharHeight);
   DrawAll();
 }
 
 void DesignEditor::Invert() {
   SaveUndoAction();
-  InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
+  doc::InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
   DrawAll();
 }
 
@@ -142,27 +142,27 @@ void DesignEditor::Invert() {
 
 void DesignEditor::ShiftDataLeft() {
   SaveUndoAction();
-  ShiftGridLeft(S.DesignData);
+  doc::ShiftGridLeft(S.DesignData);
 }
 
 void DesignEditor::ShiftDataRight() {
   SaveUndoAction();
-  ShiftGridRight(S.DesignData);
+  doc::ShiftGridRight(S.DesignData);
 }
 
 void DesignEditor::ShiftDataUp() {
   SaveUndoAction();
-  ShiftGridUp(S.DesignData);
+  doc::ShiftGridUp(S.DesignData);
 }
 
 void DesignEditor::ShiftDataDown() {
   SaveUndoAction();
-  ShiftGridDown(S.DesignData);
+  doc::ShiftGridDown(S.DesignData);
 }
 
 void DesignEditor::ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor) {
   SaveUndoAction();
-  ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
+  doc::ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
 }
 
 // Each size step that changes the size is one undo step; a step at its limit is

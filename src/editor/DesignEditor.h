@@ -2,8 +2,8 @@
 // The logic of the design window frmDesign: every public procedure of the window
 // lives here, free of widgets, so that tests drive it directly. It reaches the
 // windows around it through the glyph list, the toolbar state and the view.
-// The pure pieces have headers of their own (Transforms.h, Render.h, UndoHistory.h,
-// Tools.h, FontImport.h); the members here put them together on the program state.
+// The pure pieces have headers of their own (document/Transforms.h, document/UndoHistory.h,
+// Render.h, Tools.h, FontImport.h); the members here put them together on the program state.
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -18,7 +18,7 @@
 #include "document/Ports.h"
 #include "editor/Ports.h"
 #include "editor/Render.h"
-#include "editor/UndoHistory.h"
+#include "document/UndoHistory.h"
 
 namespace editor {
 
@@ -59,7 +59,7 @@ class DesignEditor {
   int32_t CharWidth = 8;
   int32_t CharHeight = 14;
   int32_t CellSize = 10;
-  UndoHistory History;
+  doc::UndoHistory History;
   RubberLine DrawLine;
   RubberRect DrawRect;
 

@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 #include "document/CharRecord.h"
-#include "editor/Transforms.h"
+#include "document/Transforms.h"
 
 namespace {
 
@@ -20,28 +20,28 @@ TEST(GridTransforms, WorkOnAGridWithoutAnEditor) {
   g.Set(0, 0, 1);
   g.Set(1, 1, 2);
   g.Set(3, 0, 7);  // outside the glyph area
-  editor::FlipGridHorizontal(g, 3, 2);
+  doc::FlipGridHorizontal(g, 3, 2);
   EXPECT_EQ(g.Get(2, 0), 1);
   EXPECT_EQ(g.Get(1, 1), 2);
   EXPECT_EQ(g.Get(3, 0), 7);
-  editor::FlipGridVertical(g, 3, 2);
+  doc::FlipGridVertical(g, 3, 2);
   EXPECT_EQ(g.Get(2, 1), 1);
   EXPECT_EQ(g.Get(1, 0), 2);
-  editor::InvertGrid(g, 3, 2, 5);
+  doc::InvertGrid(g, 3, 2, 5);
   EXPECT_EQ(g.Get(2, 1), 0);
   EXPECT_EQ(g.Get(0, 0), 5);
   EXPECT_EQ(g.Get(3, 0), 7);
-  editor::ReplaceGridColor(g, 5, 9);
+  doc::ReplaceGridColor(g, 5, 9);
   EXPECT_EQ(g.Get(0, 0), 9);
-  editor::ReplaceGridColor(g, 0, 9);  // empty cells are never replaced
+  doc::ReplaceGridColor(g, 0, 9);  // empty cells are never replaced
   EXPECT_EQ(g.Get(2, 1), 0);
-  editor::ShiftGridLeft(g);
+  doc::ShiftGridLeft(g);
   EXPECT_EQ(g.Get(2, 0), 7);
   EXPECT_EQ(g.Get(g.HighX(), 0), g.Get(g.HighX() - 1, 0));  // the trailing edge keeps its value
-  editor::ShiftGridDown(g);
+  doc::ShiftGridDown(g);
   EXPECT_EQ(g.Get(2, 1), 7);
-  editor::ShiftGridUp(g);
-  editor::ShiftGridRight(g);
+  doc::ShiftGridUp(g);
+  doc::ShiftGridRight(g);
   EXPECT_EQ(g.Get(3, 0), 7);
 }
 
