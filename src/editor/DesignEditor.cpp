@@ -409,8 +409,8 @@ void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float
       // one by the line rule, so fast moves leave no gaps at any cell size.
       const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
       if (stroke_.active)
-        LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
-                  [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+        doc::LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
+                       [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
       else
         WriteCell(column, row, button);
       stroke_ = {column, row, true};
@@ -447,8 +447,8 @@ void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, flo
       DrawLine.Visible = false;
       const RubberLine& l = DrawLine;
       if (shown && (BeyondOneCell(l.X1, l.X2, CellSize) || BeyondOneCell(l.Y1, l.Y2, CellSize)))
-        LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
-                  S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+        doc::LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
+                       S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
       break;
     }
     case doc::ToolBorder:
