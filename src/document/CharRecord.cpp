@@ -6,14 +6,14 @@
 namespace doc::CharRecord {
 
 std::optional<Size> ReadSize(const std::string& record) {
-  if (record.size() < HeaderSize) return std::nullopt;
-  const auto b = [&](size_t i) { return static_cast<unsigned char>(record[i]); };
-  return Size{b(0) * 255 + b(1), b(2) * 255 + b(3)};
+  const auto view = View::Of(record);
+  if (!view) return std::nullopt;
+  return Size{view->Width(), view->Height()};
 }
 
 bool HoldsAllCells(const std::string& record) {
-  const auto size = ReadSize(record);
-  return size && record.size() - HeaderSize >= uint64_t(size->width) * uint64_t(size->height);
+  const auto view = View::Of(record);
+  return view && view->HoldsAllCells();
 }
 
 std::optional<std::string> Encode(const DesignGrid& grid, int width, int height) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "document/CellColors.h"
-#include "preview/GlyphCells.h"
+#include "document/CharRecord.h"
 
 namespace preview {
 
@@ -35,7 +35,7 @@ QImage LCDBackground() {
 
 int DrawLCDChar(QImage& picture, const doc::ModConst& s, int X, int Y, int code, bool rightToLeft) {
   if (code < 0 || code >= static_cast<int>(s.FontData.size())) return 0;
-  const auto g = GlyphCells::Of(s.FontData[code]);
+  const auto g = doc::CharRecord::View::Of(s.FontData[code]);
   if (!g) return 0;
   const int w = g->Width(), h = g->Height();
   const int left = rightToLeft ? X - w + 1 : X;
