@@ -4,8 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "document/CellColors.h"
 #include "document/CharRecord.h"
-#include "editor/Render.h"
 #include "platform/Numbers.h"
 
 namespace shell {
@@ -59,8 +59,7 @@ ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 
     for (int px = 0; px < columnCount; ++px) {
       const int x = columns[px];
       if (x >= w || row[x] == 0) continue;
-      const uint8_t cell = row[x];
-      line[px] = (cell < colors.size() ? colors[cell] : editor::DamagedCellColor) | 0xff000000u;
+      line[px] = doc::CellInkColor(colors, row[x]) | 0xff000000u;
     }
   }
   extent.height = std::min(py, ThumbnailSide);

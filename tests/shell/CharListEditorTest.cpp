@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "controls/Button.h"
 #include "platform/IniFile.h"
 #include "controls/MessageDialog.h"

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "platform/IniFile.h"
 #include "shell/CharLists.h"
 

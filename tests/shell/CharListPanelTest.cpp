@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "platform/IniFile.h"
 #include "shell/CharListPanel.h"
 #include "shell/CharThumbnails.h"

@@ -1,9 +1,9 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "editor/Render.h"
-
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
+#include "document/CellColors.h"
+#include "document/ModConst.h"
 #include "shell/CharThumbnails.h"
 
 namespace {
@@ -13,8 +13,9 @@ using shell::ThumbnailImage;
 using testsupport::MakeRecord;
 
 std::array<QRgb, 16> Colors() {
-  testsupport::EditorFixture f;
-  return f.s.ColorTable;
+  doc::ModConst s;
+  doc::InitDefaults(s);
+  return s.ColorTable;
 }
 
 // Bounding box of the pixels that are not white.
@@ -95,7 +96,7 @@ TEST(Thumbnail, DamagedRecordsGiveAWhiteThumbnail) {
 
 TEST(Thumbnail, CellValuesBeyondTheColourTableShowAsOnTheGrid) {
   const QImage img = ThumbnailImage(MakeRecord(1, 1, [](int, int) { return 200; }), Colors());
-  EXPECT_EQ(img.pixel(0, 0), editor::DamagedCellColor);
+  EXPECT_EQ(img.pixel(0, 0), doc::DamagedCellColor);
 }
 
 TEST(Thumbnail, NullPictureIsMadeLargeEnough) {
