@@ -1,4 +1,4 @@
-#include "shell/CharThumbnails.h"
+#include "charlists/CharThumbnails.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +8,7 @@
 #include "document/CharRecord.h"
 #include "platform/Numbers.h"
 
-namespace shell {
+namespace charlists {
 
 namespace {
 
@@ -90,4 +90,4 @@ QImage MakeEmptyIcon() {
   return icon;
 }
 
-}  // namespace shell
+}  // namespace charlists
