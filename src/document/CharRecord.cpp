@@ -16,6 +16,21 @@ bool HoldsAllCells(const std::string& record) {
   return view && view->HoldsAllCells();
 }
 
+bool IsUnchangedClipOf(const std::string& shown, const std::string& stored, int maxWidth, int maxHeight) {
+  const auto whole = ReadSize(stored);
+  if (!whole || !HoldsAllCells(stored)) return false;
+  const int w = std::min(whole->width, maxWidth), h = std::min(whole->height, maxHeight);
+  if (w == whole->width && h == whole->height) return false;  // nothing was cut
+  const auto size = ReadSize(shown);
+  if (!size || size->width != w || size->height != h || w < 0 || h < 0) return false;
+  if (shown.size() != HeaderSize + size_t(w) * size_t(h)) return false;
+  for (int y = 0; y < h; ++y)
+    if (shown.compare(HeaderSize + size_t(y) * size_t(w), size_t(w), stored,
+                      HeaderSize + size_t(y) * size_t(whole->width), size_t(w)) != 0)
+      return false;
+  return true;
+}
+
 std::optional<std::string> Encode(const DesignGrid& grid, int width, int height) {
   if (width < 0 || height < 0 || width > MaxSide || height > MaxSide) return std::nullopt;
   std::string out(HeaderSize + static_cast<size_t>(width) * static_cast<size_t>(height), '\0');

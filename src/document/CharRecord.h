@@ -86,5 +86,10 @@ struct Decoded {
 // record shorter than its 4-byte header.
 std::optional<Decoded> Decode(const std::string& record, DesignGrid& grid);
 
+// Whether `shown` is exactly what a grid of maxWidth x maxHeight shows of the larger
+// glyph `stored`: its top-left maxWidth x maxHeight cells (each side cut only where the
+// glyph exceeds it), unchanged. A glyph shown clipped and not edited since.
+bool IsUnchangedClipOf(const std::string& shown, const std::string& stored, int maxWidth, int maxHeight);
+
 }  // namespace CharRecord
 }  // namespace doc

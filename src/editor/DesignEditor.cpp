@@ -25,6 +25,9 @@ void DesignEditor::SaveFontData() {
   auto record = doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight);
   if (!record) return;  // a size the record cannot carry is never stored
   std::string& stored = S.FontData[static_cast<size_t>(S.CurrentChar)];
+  // A glyph larger than the grid is shown clipped; as long as the screen shows exactly
+  // that clip, the stored glyph keeps the cells the grid cannot hold.
+  if (doc::CharRecord::IsUnchangedClipOf(*record, stored, S.MaxWidth, S.MaxHeight)) return;
   if (*record != stored) S.FontModified = true;
   stored = std::move(*record);
   List.RefreshCharIcons(S.CurrentChar);

@@ -217,3 +217,30 @@ TEST(CharRecordView, StatedSizeAndNoCellPastTheRecordsEnd) {
   EXPECT_FALSE(doc::CharRecord::View::Of(std::string_view("\0\3\0", 3)));
   EXPECT_FALSE(doc::CharRecord::View::Of(std::string_view()));
 }
+
+namespace {
+
+TEST(CharRecordCheck, UnchangedClipIsTheTopLeftOfALargerGlyph) {
+  const auto cell = [](int x, int y) { return uint8_t((x + 2 * y) % 15 + 1); };
+  const std::string tall = testsupport::MakeRecord(3, 5, cell);
+  struct Case {
+    const char* name;
+    std::string shown;
+    std::string stored;
+    bool clip;
+  };
+  std::string edited = testsupport::MakeRecord(3, 4, cell);
+  edited[4 + 3 * 3 + 2] = 0;  // a cell of the last row shown, erased
+  for (const Case& c : {
+           Case{"top rows of a taller glyph", testsupport::MakeRecord(3, 4, cell), tall, true},
+           Case{"an edited clip", edited, tall, false},
+           Case{"a glyph that fits is no clip", tall, tall, false},
+           Case{"a smaller size than the grid shows", testsupport::MakeRecord(2, 4, cell), tall, false},
+           Case{"a stored glyph short of its cells", testsupport::MakeRecord(3, 4, cell), tall.substr(0, 10), false},
+       }) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(doc::CharRecord::IsUnchangedClipOf(c.shown, c.stored, 10, 4), c.clip);
+  }
+}
+
+}  // namespace

@@ -568,6 +568,42 @@ TEST_F(FileCommandsTest, ThinGlyphsBeyondTheLimitsOpenInTensOfMegabytes) {
 #endif
 }
 
+// A font with one wide and one tall glyph opens at the size of the one with the most
+// cells, so the other is shown clipped: visiting it must not cut it, while an edit of it
+// stores what the user sees and changed.
+TEST_F(FileCommandsTest, VisitingAClippedGlyphKeepsItsCells) {
+  ModConst font;
+  InitDefaults(font);
+  font.MaxWidth = 1500;
+  font.MaxHeight = 800;
+  font.FontData[0] = testsupport::MakeRecord(1500, 2, [](int x, int) { return uint8_t(x % 15 + 1); });
+  font.FontData[1] = testsupport::MakeRecord(3, 800, [](int x, int y) { return uint8_t((x + y) % 15 + 1); });
+  WriteBytes(Path("mixed.nft"), NftFile::Build(font, "x"));
+  host.chooserAnswers = {Path("mixed.nft")};
+  OpenProject(s, host);
+  ASSERT_EQ(s.MaxWidth, 1500);
+  ASSERT_EQ(s.MaxHeight, 768);
+
+  f.host.selected = 1;
+  f.ed.DrawFont();
+  EXPECT_EQ(f.ed.CharHeight, 768);  // shown clipped
+  f.host.selected = 2;
+  f.ed.DrawFont();
+  EXPECT_EQ(s.FontData[1], font.FontData[1]);
+  EXPECT_FALSE(s.FontModified);
+  ASSERT_TRUE(SaveProject(s, host));
+  EXPECT_EQ(NftFile::Read(Path("mixed.nft")).content.FontData[1], font.FontData[1]);
+
+  f.host.selected = 1;
+  f.ed.DrawFont();
+  s.DesignData.Set(0, 0, 9);
+  f.host.selected = 2;
+  f.ed.DrawFont();
+  EXPECT_EQ(CharRecord::ReadSize(s.FontData[1])->height, 768);
+  EXPECT_EQ(s.FontData[1][4], 9);
+  EXPECT_TRUE(s.FontModified);
+}
+
 TEST_F(FileCommandsTest, WithoutListOpenShowsEmptyGridAndNoGlyph) {
   f.host.itemCount = 0;
   WriteBytes(Path("f.nft"), NftFile::Build(s, "x"));
