@@ -6,19 +6,19 @@
 
 #include "ListFileFixture.h"
 #include "platform/IniFile.h"
-#include "shell/CharListEditing.h"
+#include "charlists/CharListEditing.h"
 
 namespace {
 
 void BM_CharListSave(benchmark::State& state) {
   benchfixture::BigList file;
   platform::IniFile ini;
-  shell::ListTexts texts;
+  charlists::ListTexts texts;
   int round = 0;
   for (auto _ : state) {
     ++round;  // every press changes all 512 texts, so every press writes
     for (int c = 0; c < 512; ++c) texts[static_cast<size_t>(c)] = QString::number(c * 7 + round);
-    if (shell::SaveCharList(ini, file.path, "List 120", texts)) state.SkipWithError("save failed");
+    if (charlists::SaveCharList(ini, file.path, "List 120", texts)) state.SkipWithError("save failed");
   }
   state.SetBytesProcessed(state.iterations() * QFile(file.path).size());
 }

@@ -6,7 +6,7 @@
 
 #include "document/ModConst.h"
 #include "platform/IniFile.h"
-#include "shell/CharListPanel.h"
+#include "charlists/CharListPanel.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void BM_RefreshAllThumbnails(benchmark::State& state) {
     for (int i = 0; i < 64 * 64; ++i) r.push_back(static_cast<char>((i * 7 + c) % 16));
     s.FontData[c] = r;
   }
-  shell::CharListPanel panel(s, b.ini, b.path);
+  charlists::CharListPanel panel(s, b.ini, b.path);
   QImage preview(109, 133, QImage::Format_RGB32);
   panel.SetPreviewPicture(&preview);
   panel.ReadListNames();
@@ -55,7 +55,7 @@ BENCHMARK(BM_RefreshAllThumbnails)->Unit(benchmark::kMillisecond);
 void BM_PanelChooseList(benchmark::State& state) {
   BenchSetup b;
   for (int c = 0; c < doc::GlyphCount; ++c) b.ini.WriteValue("Bench", QStringLiteral("Chars%1").arg(c), "x", b.path);
-  shell::CharListPanel panel(b.s, b.ini, b.path);
+  charlists::CharListPanel panel(b.s, b.ini, b.path);
   panel.ReadListNames();
   for (auto _ : state) panel.cmbList_Click();
 }

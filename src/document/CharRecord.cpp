@@ -6,28 +6,26 @@
 namespace doc::CharRecord {
 
 std::optional<Size> ReadSize(const std::string& record) {
-  if (record.size() < HeaderSize) return std::nullopt;
-  const auto b = [&](size_t i) { return static_cast<unsigned char>(record[i]); };
-  return Size{b(0) * 255 + b(1), b(2) * 255 + b(3)};
+  const auto view = View::Of(record);
+  if (!view) return std::nullopt;
+  return Size{view->Width(), view->Height()};
 }
 
 bool HoldsAllCells(const std::string& record) {
-  const auto size = ReadSize(record);
-  return size && record.size() - HeaderSize >= uint64_t(size->width) * uint64_t(size->height);
+  const auto view = View::Of(record);
+  return view && view->HoldsAllCells();
 }
 
 bool IsUnchangedClipOf(const std::string& shown, const std::string& stored, int maxWidth, int maxHeight) {
-  const auto whole = ReadSize(stored);
-  if (!whole || !HoldsAllCells(stored)) return false;
-  const int w = std::min(whole->width, maxWidth), h = std::min(whole->height, maxHeight);
-  if (w == whole->width && h == whole->height) return false;  // nothing was cut
-  const auto size = ReadSize(shown);
-  if (!size || size->width != w || size->height != h || w < 0 || h < 0) return false;
-  if (shown.size() != HeaderSize + size_t(w) * size_t(h)) return false;
+  const auto whole = View::Of(stored);
+  if (!whole || !whole->HoldsAllCells()) return false;
+  const int w = std::min(whole->Width(), maxWidth), h = std::min(whole->Height(), maxHeight);
+  if (w == whole->Width() && h == whole->Height()) return false;  // nothing was cut
+  const auto clip = View::Of(shown);
+  if (!clip || clip->Width() != w || clip->Height() != h || w < 0 || h < 0) return false;
+  if (clip->StatedLength() != shown.size()) return false;
   for (int y = 0; y < h; ++y)
-    if (shown.compare(HeaderSize + size_t(y) * size_t(w), size_t(w), stored,
-                      HeaderSize + size_t(y) * size_t(whole->width), size_t(w)) != 0)
-      return false;
+    if (std::memcmp(clip->Row(y), whole->Row(y), size_t(w)) != 0) return false;
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,16 +58,16 @@ QString CannotOpen(const QString& path, const QString& reason) {
   return QStringLiteral("Cannot open the font file \"%1\": %2.").arg(path, reason);
 }
 
-// True when the 4 bytes at p, read as a record's size, say the record is n bytes long.
-bool StatesLength(const char* p, uint64_t n) {
-  const auto b = [p](int i) { return uint64_t{static_cast<uint8_t>(p[i])}; };
-  return CharRecord::HeaderSize + (b(0) * 255 + b(1)) * (b(2) * 255 + b(3)) == n;
+// True when the bytes, read as a record, say by their size that it is n bytes long.
+bool StatesLength(std::string_view record, uint64_t n) {
+  const auto view = CharRecord::View::Of(record);
+  return view && view->StatedLength() == n;
 }
 
 // A record of exactly 0xFFFF bytes goes with a plain length when its own size says
 // so: the reader tells it from the escape by that size.
 bool PlainFramed(const std::string& r) {
-  return r.size() < LongRecordMark || (r.size() == PlainRecordLimit && StatesLength(r.data(), r.size()));
+  return r.size() < LongRecordMark || (r.size() == PlainRecordLimit && StatesLength(r, r.size()));
 }
 
 ReadResult Fail(ReadStatus status, const QString& error) {
@@ -153,7 +154,7 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
     pos += 2;
     // 0xFFFF is the escape unless the record that follows says it is that long.
     if (n == LongRecordMark &&
-        !(end - pos >= CharRecord::HeaderSize && StatesLength(bytes.constData() + pos, PlainRecordLimit))) {
+        !StatesLength(std::string_view(bytes.constData() + pos, static_cast<size_t>(end - pos)), PlainRecordLimit)) {
       if (end - pos < 4) return damaged(at("the file ends inside the record's length"));
       n = GetUInt32(bytes, pos);
       pos += 4;

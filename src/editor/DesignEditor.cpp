@@ -9,7 +9,7 @@
 #include "editor/FontImport.h"
 #include "editor/Render.h"
 #include "editor/Tools.h"
-#include "editor/Transforms.h"
+#include "document/Transforms.h"
 #include "platform/Numbers.h"
 
 namespace editor {
@@ -125,19 +125,19 @@ void DesignEditor::ResetData() {
 
 void DesignEditor::FlipHorizontal() {
   SaveUndoAction();
-  FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
+  doc::FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
   DrawAll();
 }
 
 void DesignEditor::FlipVertical() {
   SaveUndoAction();
-  FlipGridVertical(S.DesignData, CharWidth, CharHeight);
+  doc::FlipGridVertical(S.DesignData, CharWidth, CharHeight);
   DrawAll();
 }
 
 void DesignEditor::Invert() {
   SaveUndoAction();
-  InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
+  doc::InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
   DrawAll();
 }
 
@@ -145,27 +145,27 @@ void DesignEditor::Invert() {
 
 void DesignEditor::ShiftDataLeft() {
   SaveUndoAction();
-  ShiftGridLeft(S.DesignData);
+  doc::ShiftGridLeft(S.DesignData);
 }
 
 void DesignEditor::ShiftDataRight() {
   SaveUndoAction();
-  ShiftGridRight(S.DesignData);
+  doc::ShiftGridRight(S.DesignData);
 }
 
 void DesignEditor::ShiftDataUp() {
   SaveUndoAction();
-  ShiftGridUp(S.DesignData);
+  doc::ShiftGridUp(S.DesignData);
 }
 
 void DesignEditor::ShiftDataDown() {
   SaveUndoAction();
-  ShiftGridDown(S.DesignData);
+  doc::ShiftGridDown(S.DesignData);
 }
 
 void DesignEditor::ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor) {
   SaveUndoAction();
-  ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
+  doc::ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
 }
 
 // Each size step that changes the size is one undo step; a step at its limit is
@@ -411,8 +411,8 @@ void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float
       // one by the line rule, so fast moves leave no gaps at any cell size.
       const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
       if (stroke_.active)
-        LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
-                  [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+        doc::LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
+                       [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
       else
         WriteCell(column, row, button);
       stroke_ = {column, row, true};
@@ -449,8 +449,8 @@ void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, flo
       DrawLine.Visible = false;
       const RubberLine& l = DrawLine;
       if (shown && (BeyondOneCell(l.X1, l.X2, CellSize) || BeyondOneCell(l.Y1, l.Y2, CellSize)))
-        LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
-                  S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+        doc::LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
+                       S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
       break;
     }
     case doc::ToolBorder:

@@ -3,8 +3,8 @@
 // lives here, free of widgets, so that tests drive it directly. It reaches the
 // windows around it through the glyph list, the toolbar state and the view, and is
 // itself the design window's procedures as the document and the other windows call them.
-// The pure pieces have headers of their own (Transforms.h, Render.h, UndoHistory.h,
-// Tools.h, FontImport.h); the members here put them together on the program state.
+// The pure pieces have headers of their own (document/Transforms.h, document/UndoHistory.h,
+// Render.h, Tools.h, FontImport.h); the members here put them together on the program state.
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -19,7 +19,7 @@
 #include "document/Ports.h"
 #include "editor/Ports.h"
 #include "editor/Render.h"
-#include "editor/UndoHistory.h"
+#include "document/UndoHistory.h"
 
 namespace editor {
 
@@ -60,7 +60,7 @@ class DesignEditor final : public doc::DesignProcedures {
   int32_t CharWidth = 8;
   int32_t CharHeight = 14;
   int32_t CellSize = 10;
-  UndoHistory History;
+  doc::UndoHistory History;
   RubberLine DrawLine;
   RubberRect DrawRect;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "document/CellColors.h"
-#include "preview/GlyphCells.h"
+#include "document/CharRecord.h"
 
 namespace preview {
 
@@ -36,7 +36,7 @@ QImage LCDBackground() {
 int DrawLCDChar(QImage& picture, const doc::Font& font, const std::array<QRgb, 16>& colors, int X, int Y, int code,
                 bool rightToLeft) {
   if (code < 0 || code >= static_cast<int>(font.FontData.size())) return 0;
-  const auto g = GlyphCells::Of(font.FontData[code]);
+  const auto g = doc::CharRecord::View::Of(font.FontData[code]);
   if (!g) return 0;
   const int w = g->Width(), h = g->Height();
   const int left = rightToLeft ? X - w + 1 : X;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "document/CharRecord.h"
 #include "platform/Numbers.h"
-#include "preview/GlyphCells.h"
 #include "preview/TextOrder.h"
 
 namespace preview {
@@ -127,7 +127,7 @@ void LEDPanel::Render(QImage& surface, double dotsPerMmX, double dotsPerMmY) con
 }
 
 int DrawLEDChar(LEDPanel& panel, const std::string& record, int64_t X, bool rightToLeft) {
-  const auto g = GlyphCells::Of(record);
+  const auto g = doc::CharRecord::View::Of(record);
   if (!g) return 0;
   const int w = g->Width();
   if (rightToLeft) X -= w - 1;
@@ -135,12 +135,11 @@ int DrawLEDChar(LEDPanel& panel, const std::string& record, int64_t X, bool righ
   // Only the columns that fall on the panel are visited.
   const int xa = static_cast<int>(std::max<int64_t>(0, -X));
   const int xb = static_cast<int>(std::min<int64_t>(w, panel.Columns() - X));
-  const bool whole = record.size() >= 4 + static_cast<size_t>(w) * static_cast<size_t>(g->Height());
+  const bool whole = g->HoldsAllCells();
   for (int x = xa; x < xb; ++x) {
     uint8_t* column = panel.ColumnState(static_cast<int>(X + x));
     if (whole) {
-      const char* cell = record.data() + 4 + x;
-      for (int y = 0; y < rows; ++y, cell += w) column[y] = *cell != 0;
+      for (int y = 0; y < rows; ++y) column[y] = g->Row(y)[x] != 0;
     } else {
       for (int y = 0; y < rows; ++y) column[y] = g->At(x, y) != 0;
     }

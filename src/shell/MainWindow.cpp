@@ -13,14 +13,17 @@
 #include "preview/FontPreview.h"
 #include "preview/LCDPreview.h"
 #include "preview/LEDPreview.h"
-#include "shell/CharListEditor.h"
-#include "shell/CharListPanel.h"
+#include "charlists/CharListEditor.h"
+#include "charlists/CharListPanel.h"
 #include "platform/FontFamilies.h"
 #include "shell/MainLayout.h"
 #include "shell/Selection.h"
 #include "shell/SplashWindow.h"
 
 namespace shell {
+
+using charlists::CharListPanel;
+using charlists::ShowCharListEditor;
 
 // The file commands' host: messages and the file dialog as the windows show them,
 // the settings dialog and the file name on the toolbar of this main window.

@@ -18,9 +18,12 @@
 #include "shell/Dispatcher.h"
 #include "shell/ToolBarState.h"
 
+namespace charlists {
+class CharListPanel;
+}
+
 namespace shell {
 
-class CharListPanel;
 class frmSpilash;
 class MainFileCommands;
 
@@ -55,7 +58,7 @@ class frmMain : public QMainWindow {
   // The toolbar as the design window's logic reads and sets it.
   ToolBarState BarState{ToolBar};
   platform::IniFile Ini;
-  CharListPanel* picCharList = nullptr;
+  charlists::CharListPanel* picCharList = nullptr;
   QMdiArea* mdiArea = nullptr;
   std::unique_ptr<editor::DesignEditor> Design;
   editor::frmDesign* DesignWindow = nullptr;

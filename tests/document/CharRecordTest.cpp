@@ -190,6 +190,34 @@ TEST(CharRecordCheck, HoldsAllCellsAsksForTheHeaderAndAtLeastTheCells) {
   for (const auto& c : cases) EXPECT_EQ(doc::CharRecord::HoldsAllCells(c.record), c.holds) << c.record.size();
 }
 
+// Every reader of records sees them through the view: the size as stated, a short
+// record's missing cells as 0, and never a byte past the record's end.
+TEST(CharRecordView, StatedSizeAndNoCellPastTheRecordsEnd) {
+  const std::string full = testsupport::MakeRecord(3, 2, [](int x, int y) { return uint8_t(1 + x + 3 * y); });
+  const std::string cut = full.substr(0, full.size() - 2);  // cells (1, 1) and (2, 1) missing
+  for (const std::string* r : {&full, &cut}) {
+    const auto v = doc::CharRecord::View::Of(*r);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->Width(), 3);
+    EXPECT_EQ(v->Height(), 2);
+    EXPECT_EQ(v->StatedLength(), 10u);
+    EXPECT_EQ(v->HoldsAllCells(), r == &full);
+    EXPECT_EQ(v->At(2, 0), 3);
+    EXPECT_EQ(v->At(0, 1), 4);
+    EXPECT_EQ(v->At(2, 1), r == &full ? 6 : 0);
+  }
+  EXPECT_EQ(doc::CharRecord::View::Of(full)->Row(1)[1], 5);
+  // The largest size on a header alone: its length is stated without overflow, no cell is there.
+  const std::string largest{char(255), char(254), char(255), char(254)};
+  const auto v = doc::CharRecord::View::Of(largest);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->StatedLength(), 4 + uint64_t{65279} * 65279);
+  EXPECT_FALSE(v->HoldsAllCells());
+  EXPECT_EQ(v->At(65278, 65278), 0);
+  EXPECT_FALSE(doc::CharRecord::View::Of(std::string_view("\0\3\0", 3)));
+  EXPECT_FALSE(doc::CharRecord::View::Of(std::string_view()));
+}
+
 namespace {
 
 TEST(CharRecordCheck, UnchangedClipIsTheTopLeftOfALargerGlyph) {

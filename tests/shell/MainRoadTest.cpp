@@ -6,7 +6,7 @@
 #include "dialogs/FileDialog.h"
 #include "controls/FileChooser.h"
 #include "controls/Modal.h"
-#include "shell/CharListPanel.h"
+#include "charlists/CharListPanel.h"
 #include "shell/MainWindow.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "controls/MessageDialog.h"
 #include "controls/Modal.h"
 #include "document/CharRecord.h"
-#include "shell/CharListPanel.h"
+#include "charlists/CharListPanel.h"
 #include "platform/FontFamilies.h"
 #include "shell/MainWindow.h"
 

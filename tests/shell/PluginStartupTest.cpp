@@ -14,7 +14,7 @@
 #include "dialogs/FileDialog.h"
 #include "plugins/PluginHost.h"
 #include "plugins/PluginRegistry.h"
-#include "shell/CharListPanel.h"
+#include "charlists/CharListPanel.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 

@@ -87,7 +87,7 @@ TEST(Selection, EnterInSizeBoxesSetsGlyphSizeWithinLimits) {
   EXPECT_EQ(f.ed.CharHeight, f.s.MaxHeight);
   shell::ToolKeyDown(f.ed, "tlWidth", "7", 9);  // not Enter
   EXPECT_EQ(f.ed.CharWidth, 0);
-  for (int i = 0; i < editor::UndoHistory::Slots; ++i) EXPECT_TRUE(f.ed.History.Slot(i).empty());
+  for (int i = 0; i < doc::UndoHistory::Slots; ++i) EXPECT_TRUE(f.ed.History.Slot(i).empty());
 }
 
 controls::Modal::Answer Type(const QString& text) {

@@ -6,22 +6,22 @@
 
 #include "document/DesignGrid.h"
 
-namespace editor {
+namespace doc {
 
 // Mirrors the glyph area left to right / top to bottom.
-void FlipGridHorizontal(doc::DesignGrid& g, int width, int height);
-void FlipGridVertical(doc::DesignGrid& g, int width, int height);
+void FlipGridHorizontal(DesignGrid& g, int width, int height);
+void FlipGridVertical(DesignGrid& g, int width, int height);
 // Empty cells of the glyph area take `paint`, all others become empty.
-void InvertGrid(doc::DesignGrid& g, int width, int height, uint8_t paint);
+void InvertGrid(DesignGrid& g, int width, int height, uint8_t paint);
 
 // The whole grid one cell over. The cell line at the leading edge is overwritten; the
 // one at the trailing edge keeps its value.
-void ShiftGridLeft(doc::DesignGrid& g);
-void ShiftGridRight(doc::DesignGrid& g);
-void ShiftGridUp(doc::DesignGrid& g);
-void ShiftGridDown(doc::DesignGrid& g);
+void ShiftGridLeft(DesignGrid& g);
+void ShiftGridRight(DesignGrid& g);
+void ShiftGridUp(DesignGrid& g);
+void ShiftGridDown(DesignGrid& g);
 
 // Every non-empty cell of value `source` takes `change` (an empty source changes nothing).
-void ReplaceGridColor(doc::DesignGrid& g, uint8_t source, uint8_t change);
+void ReplaceGridColor(DesignGrid& g, uint8_t source, uint8_t change);
 
-}  // namespace editor
+}  // namespace doc

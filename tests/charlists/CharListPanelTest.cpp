@@ -5,14 +5,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "platform/IniFile.h"
-#include "shell/CharListPanel.h"
-#include "shell/CharThumbnails.h"
+#include "charlists/CharListPanel.h"
+#include "charlists/CharThumbnails.h"
 
 namespace {
 
-using shell::CharListPanel;
+using charlists::CharListPanel;
 
 std::string SolidRecord(int w, int h, uint8_t color) {
   return testsupport::MakeRecord(w, h, [color](int, int) { return color; });

@@ -1,4 +1,4 @@
-#include "editor/Transforms.h"
+#include "document/Transforms.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include "document/ModLib.h"
 #include "platform/Numbers.h"
 
-namespace editor {
+namespace doc {
 
 namespace {
 
@@ -15,7 +15,7 @@ struct Area {
   int width;
   int height;
 };
-Area GlyphArea(const doc::DesignGrid& g, int width, int height) {
+Area GlyphArea(const DesignGrid& g, int width, int height) {
   return {std::clamp(width, 0, std::max(g.HighX() + 1, 0)), std::clamp(height, 0, std::max(g.HighY() + 1, 0))};
 }
 
@@ -24,34 +24,34 @@ int MirrorBound(int n) { return platform::RoundToInt32(n / 2.0 - 1.0); }
 
 }  // namespace
 
-void FlipGridHorizontal(doc::DesignGrid& g, int width, int height) {
+void FlipGridHorizontal(DesignGrid& g, int width, int height) {
   const Area a = GlyphArea(g, width, height);
   const int last = MirrorBound(a.width);
   for (int y = 0; y < a.height; ++y) {
-    uint8_t* row = g.Row(y) + doc::DesignGrid::Margin;
-    for (int x = 0; x <= last; ++x) doc::SwapValues(row[x], row[a.width - 1 - x]);
+    uint8_t* row = g.Row(y) + DesignGrid::Margin;
+    for (int x = 0; x <= last; ++x) SwapValues(row[x], row[a.width - 1 - x]);
   }
 }
 
-void FlipGridVertical(doc::DesignGrid& g, int width, int height) {
+void FlipGridVertical(DesignGrid& g, int width, int height) {
   const Area a = GlyphArea(g, width, height);
   const int last = MirrorBound(a.height);
   for (int y = 0; y <= last; ++y) {
-    uint8_t* top = g.Row(y) + doc::DesignGrid::Margin;
-    uint8_t* bottom = g.Row(a.height - 1 - y) + doc::DesignGrid::Margin;
-    for (int x = 0; x < a.width; ++x) doc::SwapValues(top[x], bottom[x]);
+    uint8_t* top = g.Row(y) + DesignGrid::Margin;
+    uint8_t* bottom = g.Row(a.height - 1 - y) + DesignGrid::Margin;
+    for (int x = 0; x < a.width; ++x) SwapValues(top[x], bottom[x]);
   }
 }
 
-void InvertGrid(doc::DesignGrid& g, int width, int height, uint8_t paint) {
+void InvertGrid(DesignGrid& g, int width, int height, uint8_t paint) {
   const Area a = GlyphArea(g, width, height);
   for (int y = 0; y < a.height; ++y) {
-    uint8_t* row = g.Row(y) + doc::DesignGrid::Margin;
+    uint8_t* row = g.Row(y) + DesignGrid::Margin;
     for (int x = 0; x < a.width; ++x) row[x] = row[x] != 0 ? 0 : paint;
   }
 }
 
-void ShiftGridLeft(doc::DesignGrid& g) {
+void ShiftGridLeft(DesignGrid& g) {
   const int n = g.Stride();
   if (n < 2) return;
   for (int y = g.LowY(); y <= g.HighY(); ++y) {
@@ -60,7 +60,7 @@ void ShiftGridLeft(doc::DesignGrid& g) {
   }
 }
 
-void ShiftGridRight(doc::DesignGrid& g) {
+void ShiftGridRight(DesignGrid& g) {
   const int n = g.Stride();
   if (n < 2) return;
   for (int y = g.LowY(); y <= g.HighY(); ++y) {
@@ -69,17 +69,17 @@ void ShiftGridRight(doc::DesignGrid& g) {
   }
 }
 
-void ShiftGridUp(doc::DesignGrid& g) {
+void ShiftGridUp(DesignGrid& g) {
   const auto n = static_cast<size_t>(g.Stride());
   for (int y = g.LowY() + 1; y <= g.HighY(); ++y) std::memcpy(g.Row(y - 1), g.Row(y), n);
 }
 
-void ShiftGridDown(doc::DesignGrid& g) {
+void ShiftGridDown(DesignGrid& g) {
   const auto n = static_cast<size_t>(g.Stride());
   for (int y = g.HighY() - 1; y >= g.LowY(); --y) std::memcpy(g.Row(y + 1), g.Row(y), n);
 }
 
-void ReplaceGridColor(doc::DesignGrid& g, uint8_t source, uint8_t change) {
+void ReplaceGridColor(DesignGrid& g, uint8_t source, uint8_t change) {
   for (int y = g.LowY(); y <= g.HighY(); ++y) {
     uint8_t* row = g.Row(y);
     for (int i = 0; i < g.Stride(); ++i)
@@ -87,4 +87,4 @@ void ReplaceGridColor(doc::DesignGrid& g, uint8_t source, uint8_t change) {
   }
 }
 
-}  // namespace editor
+}  // namespace doc

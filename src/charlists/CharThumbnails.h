@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-namespace shell {
+namespace charlists {
 
 constexpr int ThumbnailSide = 47;
 constexpr int EmptyIconSide = 48;
@@ -31,4 +31,4 @@ QImage ThumbnailImage(const std::string& record, const std::array<QRgb, 16>& col
 // 48 x 48, white, a light grey RGB(192, 192, 192) capital A with antialiased edges.
 QImage MakeEmptyIcon();
 
-}  // namespace shell
+}  // namespace charlists

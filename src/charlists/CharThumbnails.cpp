@@ -1,14 +1,14 @@
-#include "shell/CharThumbnails.h"
+#include "charlists/CharThumbnails.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 
+#include "document/CellColors.h"
 #include "document/CharRecord.h"
-#include "editor/Render.h"
 #include "platform/Numbers.h"
 
-namespace shell {
+namespace charlists {
 
 namespace {
 
@@ -31,15 +31,13 @@ void PrepareRaster(QImage& picture) {
 ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 16>& colors, QImage& picture) {
   PrepareRaster(picture);
   picture.fill(qRgb(255, 255, 255));
-  const auto size = doc::CharRecord::ReadSize(record);
-  if (!size) return {};
-  const int w = size->width;
-  const int h = size->height;
+  const auto glyph = doc::CharRecord::View::Of(record);
+  if (!glyph) return {};
+  const int w = glyph->Width();
+  const int h = glyph->Height();
   // A zero side gives no step to sample with; a short record is damaged throughout.
-  constexpr size_t header = doc::CharRecord::HeaderSize;
-  if (w == 0 || h == 0 || record.size() < header + static_cast<size_t>(w) * static_cast<size_t>(h)) return {};
+  if (w == 0 || h == 0 || !glyph->HoldsAllCells()) return {};
 
-  const unsigned char* cells = reinterpret_cast<const unsigned char*>(record.data()) + header;
   const double s = std::max(w / 47.0, h / 47.0);
   const int maxX = std::min(picture.width(), ThumbnailSide + 1);
   const int maxY = std::min(picture.height(), ThumbnailSide + 1);
@@ -56,13 +54,12 @@ ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 
   for (double fy = 0; fy <= h && py < maxY; fy += s, ++py) {
     const int y = static_cast<int>(platform::RoundHalfEven(fy));
     if (y >= h) continue;
-    const unsigned char* row = cells + static_cast<size_t>(y) * static_cast<size_t>(w);
+    const uint8_t* row = glyph->Row(y);
     auto* line = reinterpret_cast<QRgb*>(picture.scanLine(py));
     for (int px = 0; px < columnCount; ++px) {
       const int x = columns[px];
       if (x >= w || row[x] == 0) continue;
-      const unsigned char cell = row[x];
-      line[px] = (cell < colors.size() ? colors[cell] : editor::DamagedCellColor) | 0xff000000u;
+      line[px] = doc::CellInkColor(colors, row[x]) | 0xff000000u;
     }
   }
   extent.height = std::min(py, ThumbnailSide);
@@ -93,4 +90,4 @@ QImage MakeEmptyIcon() {
   return icon;
 }
 
-}  // namespace shell
+}  // namespace charlists

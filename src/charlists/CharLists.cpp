@@ -1,11 +1,11 @@
-#include "shell/CharLists.h"
+#include "charlists/CharLists.h"
 
 #include <QCoreApplication>
 
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
 
-namespace shell {
+namespace charlists {
 
 QString ListSection() { return QStringLiteral("List"); }
 QString ListItemKey(int n) { return QStringLiteral("Item%1").arg(n); }
@@ -51,4 +51,4 @@ LoadedList LoadCharList(platform::IniFile& ini, const QString& section, const QS
   return list;
 }
 
-}  // namespace shell
+}  // namespace charlists

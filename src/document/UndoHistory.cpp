@@ -1,8 +1,8 @@
-#include "editor/UndoHistory.h"
+#include "document/UndoHistory.h"
 
 #include <algorithm>
 
-namespace editor {
+namespace doc {
 
 void UndoHistory::DropOldest() {
   bytes_ -= slots_.front().size();
@@ -56,4 +56,4 @@ std::string UndoHistory::TakeRedoData() {
   return state;
 }
 
-}  // namespace editor
+}  // namespace doc

@@ -10,17 +10,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "controls/Button.h"
 #include "platform/IniFile.h"
 #include "controls/MessageDialog.h"
 #include "controls/Modal.h"
-#include "shell/CharListEditing.h"
-#include "shell/CharListEditor.h"
+#include "charlists/CharListEditing.h"
+#include "charlists/CharListEditor.h"
 
+using charlists::frmCharList;
 using controls::ScopedModalScript;
 using platform::IniFile;
-using shell::frmCharList;
 
 namespace {
 
@@ -63,11 +63,11 @@ TEST(CharListEditorLines, TheTwoLineFormsHideTheMarkerOnly) {
                {66, "b", "066 b"}, {201, "x\\RTL", "201 x\\RTL"}, {0, "\\rtl\\rtl", "000 "}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
-    EXPECT_EQ(shell::LoadedLine(c.code, QString::fromLatin1(c.value)), QString::fromLatin1(c.loaded));
+    EXPECT_EQ(charlists::LoadedLine(c.code, QString::fromLatin1(c.value)), QString::fromLatin1(c.loaded));
   }
-  EXPECT_EQ(shell::EditedLine(32, " "), "032  ");
-  EXPECT_EQ(shell::EditedLine(5, ""), "005 ");
-  EXPECT_EQ(shell::EditedLine(300, QString::fromUtf8("\xd9\xbe\\rtl")), QString::fromUtf8("300 \xd9\xbe"));
+  EXPECT_EQ(charlists::EditedLine(32, " "), "032  ");
+  EXPECT_EQ(charlists::EditedLine(5, ""), "005 ");
+  EXPECT_EQ(charlists::EditedLine(300, QString::fromUtf8("\xd9\xbe\\rtl")), QString::fromUtf8("300 \xd9\xbe"));
 }
 
 TEST_F(CharListEditorTest, OpensWithTheNamesUpToTheFirstEmptyAndLoadsTheFirst) {

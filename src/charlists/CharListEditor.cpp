@@ -1,4 +1,4 @@
-#include "shell/CharListEditor.h"
+#include "charlists/CharListEditor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,9 +9,9 @@
 #include "platform/IniFile.h"
 #include "controls/Modal.h"
 #include "platform/Units.h"
-#include "shell/CharLists.h"
+#include "charlists/CharLists.h"
 
-namespace shell {
+namespace charlists {
 
 namespace {
 
@@ -177,4 +177,4 @@ void ShowCharListEditor(platform::IniFile& ini, const QString& iniPath, QWidget*
   controls::Modal::Exec(window);
 }
 
-}  // namespace shell
+}  // namespace charlists

@@ -17,7 +17,7 @@ namespace platform {
 class IniFile;
 }
 
-namespace shell {
+namespace charlists {
 
 class CharListPanel : public QWidget, public doc::GlyphList {
   Q_OBJECT
@@ -68,4 +68,4 @@ class CharListPanel : public QWidget, public doc::GlyphList {
   QFont textFont_;  // of the "Text" column
 };
 
-}  // namespace shell
+}  // namespace charlists

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "DocumentTestSupport.h"
 #include "platform/IniFile.h"
-#include "shell/CharLists.h"
+#include "charlists/CharLists.h"
 
 namespace {
 
@@ -15,9 +15,9 @@ const QChar Rlm(0x200F);
 
 QString DataFile() { return testsupport::SourceDir() + QStringLiteral("/data/CharList.ini"); }
 
-shell::LoadedList LoadShipped(const QString& name) {
+charlists::LoadedList LoadShipped(const QString& name) {
   platform::IniFile ini;
-  return shell::LoadCharList(ini, name, DataFile());
+  return charlists::LoadCharList(ini, name, DataFile());
 }
 
 // Text as the editor renders it: DejaVu Sans, right to left where the list marks it.
@@ -77,7 +77,7 @@ double InkOutsideAdvance(const Rendered& r) {
 
 TEST(CharListFile, NamesTheLatinAndPersianLists) {
   platform::IniFile ini;
-  EXPECT_EQ(shell::ReadListNames(ini, DataFile()), (QStringList{"Latin", "Persian-Arabic"}));
+  EXPECT_EQ(charlists::ReadListNames(ini, DataFile()), (QStringList{"Latin", "Persian-Arabic"}));
 }
 
 TEST(CharListFile, LatinListReadsBackAsciiAndLatin1) {

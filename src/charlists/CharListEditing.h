@@ -12,7 +12,7 @@ namespace platform {
 class IniFile;
 }
 
-namespace shell {
+namespace charlists {
 
 // ListChars: the texts of the list being edited, exactly as Save writes them.
 using ListTexts = std::array<QString, doc::GlyphCount>;
@@ -45,4 +45,4 @@ std::optional<QString> SaveCharList(platform::IniFile& ini, const QString& path,
 std::optional<QString> RemoveCharList(platform::IniFile& ini, const QString& path, const QString& name,
                                       int entriesBefore, const QStringList& entriesLeft);
 
-}  // namespace shell
+}  // namespace charlists

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace editor {
+namespace doc {
 
 class UndoHistory {
  public:
@@ -48,4 +48,4 @@ class UndoHistory {
   std::string redo_;
 };
 
-}  // namespace editor
+}  // namespace doc

@@ -16,47 +16,6 @@ std::string Glyph(int w, int h, int seed) {
                                  [seed](int x, int y) { return static_cast<uint8_t>(1 + (seed + x + 3 * y) % 15); });
 }
 
-// The slots alone, without an editor: a full history drops its oldest state, and a
-// step back needs two states.
-TEST(UndoSlots, FullHistoryDropsOldestAndStepBackNeedsTwoStates) {
-  editor::UndoHistory h;
-  h.Push("a");
-  EXPECT_EQ(h.StepBack(), std::nullopt);
-  EXPECT_EQ(h.Slot(0), "a");
-  EXPECT_EQ(h.RedoData(), "");
-  for (int i = 1; i <= editor::UndoHistory::Slots; ++i) h.Push(std::to_string(i));
-  EXPECT_EQ(h.InUse(), editor::UndoHistory::Slots);
-  EXPECT_EQ(h.Slot(0), "1");
-  EXPECT_EQ(h.Slot(editor::UndoHistory::Slots - 1), std::to_string(editor::UndoHistory::Slots));
-  EXPECT_EQ(h.Bytes(), 9u * 1 + 90 * 2 + 2 * 3);  // "1" to "101"; "a" was dropped
-  EXPECT_EQ(h.StepBack(), std::to_string(editor::UndoHistory::Slots - 1));
-  EXPECT_EQ(h.RedoData(), std::to_string(editor::UndoHistory::Slots));
-  EXPECT_EQ(h.InUse(), editor::UndoHistory::Slots - 2);
-  EXPECT_EQ(h.Bytes(), 9u * 1 + 90 * 2 + 3);  // "100" is gone, "101" is the redo step
-  EXPECT_EQ(h.TakeRedoData(), std::to_string(editor::UndoHistory::Slots));
-  EXPECT_EQ(h.RedoData(), "");
-  EXPECT_EQ(h.Bytes(), 9u * 1 + 90 * 2);  // "1" to "99"
-  h.Clear();
-  EXPECT_EQ(h.InUse(), 0);
-  EXPECT_EQ(h.Bytes(), 0u);
-}
-
-// A state that cannot fit beside the redo step even alone is not kept, and the states
-// before it go too: a step back must not jump over it to an older state.
-TEST(UndoSlots, StateTooLargeForTheBoundEmptiesTheHistory) {
-  editor::UndoHistory h;
-  h.Push("a");
-  h.Push("b");
-  const size_t half = editor::UndoHistory::MaxBytes / 2 + 1;
-  h.SetRedoData(std::string(half, 'r'));
-  EXPECT_EQ(h.InUse(), 2);
-  h.Push(std::string(half, 's'));
-  EXPECT_EQ(h.InUse(), 0);
-  EXPECT_EQ(h.Bytes(), half);
-  EXPECT_EQ(h.StepBack(), std::nullopt);
-  EXPECT_EQ(h.TakeRedoData().size(), half);
-}
-
 struct UndoHistory : ::testing::Test, EditorFixture {
   // Switches the editor to a code, as a double click in the list does.
   void Visit(int code) {
@@ -165,8 +124,8 @@ TEST_F(UndoHistory, LargeGlyphEditsStayWithinTheByteBound) {
   const struct {
     int w, h;
     int kept;
-  } cases[] = {{1024, 768, editor::UndoHistory::Slots},
-               {2000, 1500, static_cast<int>(editor::UndoHistory::MaxBytes / (4 + 2000 * 1500))}};
+  } cases[] = {{1024, 768, doc::UndoHistory::Slots},
+               {2000, 1500, static_cast<int>(doc::UndoHistory::MaxBytes / (4 + 2000 * 1500))}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
     doc::InitDefaults(s);
@@ -182,14 +141,14 @@ TEST_F(UndoHistory, LargeGlyphEditsStayWithinTheByteBound) {
     ed.History.Clear();  // the count starts with the large glyph
     for (int k = 1; k <= 101; ++k) {
       Edit(static_cast<uint8_t>(k));
-      ASSERT_LE(ed.History.Bytes(), editor::UndoHistory::MaxBytes) << k;
+      ASSERT_LE(ed.History.Bytes(), doc::UndoHistory::MaxBytes) << k;
     }
     EXPECT_EQ(SlotsInUse(), c.kept);
     // The states kept are the newest: those before the edits 102 - kept to 101.
     ed.Undo();
     EXPECT_EQ(s.DesignData.Get(0, 0), 100);
     EXPECT_EQ(static_cast<uint8_t>(ed.History.RedoData()[4]), 101);
-    EXPECT_LE(ed.History.Bytes(), editor::UndoHistory::MaxBytes);
+    EXPECT_LE(ed.History.Bytes(), doc::UndoHistory::MaxBytes);
     int shown = 100;
     while (SlotsInUse() >= 1) {
       ed.Undo();

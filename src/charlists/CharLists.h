@@ -10,7 +10,7 @@ namespace platform {
 class IniFile;
 }
 
-namespace shell {
+namespace charlists {
 
 // The file of the lists, in the program's folder.
 QString CharListPath();
@@ -45,4 +45,4 @@ struct LoadedList {
 // of its code: 32 a space, 33..127 the code-page character of that code, others none.
 LoadedList LoadCharList(platform::IniFile& ini, const QString& section, const QString& path);
 
-}  // namespace shell
+}  // namespace charlists

@@ -1,20 +1,21 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "editor/Render.h"
-
-#include "TestSupport.h"
-#include "shell/CharThumbnails.h"
+#include "DocumentTestSupport.h"
+#include "document/CellColors.h"
+#include "document/ModConst.h"
+#include "charlists/CharThumbnails.h"
 
 namespace {
 
-using shell::ThumbnailImage;
+using charlists::ThumbnailImage;
 
 using testsupport::MakeRecord;
 
 std::array<QRgb, 16> Colors() {
-  testsupport::EditorFixture f;
-  return f.s.ColorTable;
+  doc::ModConst s;
+  doc::InitDefaults(s);
+  return s.ColorTable;
 }
 
 // Bounding box of the pixels that are not white.
@@ -41,7 +42,7 @@ TEST_P(ThumbnailGeometry, LargerSideSpansTheThumbnail) {
   const std::string rec = MakeRecord(g.w, g.h, [](int, int) { return 2; });
   QImage picture(109, 133, QImage::Format_RGB32);
   picture.fill(Qt::blue);
-  const shell::ThumbnailExtent e = shell::DrawThumbnail(rec, Colors(), picture);
+  const charlists::ThumbnailExtent e = charlists::DrawThumbnail(rec, Colors(), picture);
   EXPECT_EQ(QSize(e.width, e.height), g.extent);
   EXPECT_EQ(picture.size(), QSize(109, 133));
   EXPECT_EQ(Ink(picture), QRect(QPoint(0, 0), g.ink));
@@ -87,7 +88,7 @@ TEST(Thumbnail, DamagedRecordsGiveAWhiteThumbnail) {
   for (const std::string& rec : cases) {
     QImage picture(109, 133, QImage::Format_RGB32);
     picture.fill(Qt::green);
-    const auto e = shell::DrawThumbnail(rec, colors, picture);
+    const auto e = charlists::DrawThumbnail(rec, colors, picture);
     EXPECT_TRUE(AllWhite(picture)) << rec.size();
     EXPECT_EQ(e.width, 0);
   }
@@ -95,19 +96,19 @@ TEST(Thumbnail, DamagedRecordsGiveAWhiteThumbnail) {
 
 TEST(Thumbnail, CellValuesBeyondTheColourTableShowAsOnTheGrid) {
   const QImage img = ThumbnailImage(MakeRecord(1, 1, [](int, int) { return 200; }), Colors());
-  EXPECT_EQ(img.pixel(0, 0), editor::DamagedCellColor);
+  EXPECT_EQ(img.pixel(0, 0), doc::DamagedCellColor);
 }
 
 TEST(Thumbnail, NullPictureIsMadeLargeEnough) {
   QImage picture;
-  shell::DrawThumbnail(MakeRecord(3, 3, [](int, int) { return 1; }), Colors(), picture);
+  charlists::DrawThumbnail(MakeRecord(3, 3, [](int, int) { return 1; }), Colors(), picture);
   EXPECT_GE(picture.width(), 47);
   EXPECT_GE(picture.height(), 47);
   EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
 }
 
 TEST(EmptyIcon, LightGreyAntialiasedAOnWhite) {
-  const QImage icon = shell::MakeEmptyIcon();
+  const QImage icon = charlists::MakeEmptyIcon();
   ASSERT_EQ(icon.size(), QSize(48, 48));
   int grey = 0, soft = 0;
   for (int y = 0; y < 48; ++y)

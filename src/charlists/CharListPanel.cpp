@@ -1,4 +1,4 @@
-#include "shell/CharListPanel.h"
+#include "charlists/CharListPanel.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -17,10 +17,10 @@
 #include "platform/Numbers.h"
 #include "platform/PictureCapture.h"
 #include "platform/Units.h"
-#include "shell/CharLists.h"
-#include "shell/CharThumbnails.h"
+#include "charlists/CharLists.h"
+#include "charlists/CharThumbnails.h"
 
-namespace shell {
+namespace charlists {
 
 namespace {
 
@@ -110,7 +110,7 @@ CharListPanel::CharListPanel(doc::ModConst& state, platform::IniFile& ini, const
 
 void CharListPanel::ReadListNames() {
   cmbList->clear();
-  cmbList->addItems(shell::ReadListNames(ini_, iniPath_));
+  cmbList->addItems(charlists::ReadListNames(ini_, iniPath_));
   if (cmbList->count() > 0) {
     cmbList->setCurrentIndex(0);
     cmbList_Click();
@@ -207,4 +207,4 @@ void CharListPanel::RemoveCharacter() {
   if (removed.gridCleared && design_) design_->DrawAll();
 }
 
-}  // namespace shell
+}  // namespace charlists

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "shell/CharListEditing.h"
+#include "charlists/CharListEditing.h"
 
 class QComboBox;
 class QLineEdit;
@@ -17,7 +17,7 @@ namespace platform {
 class IniFile;
 }  // namespace platform
 
-namespace shell {
+namespace charlists {
 
 class frmCharList : public QDialog {
   Q_OBJECT
@@ -61,4 +61,4 @@ class frmCharList : public QDialog {
 // window is not touched: it reads a saved list afresh when that list is next chosen.
 void ShowCharListEditor(platform::IniFile& ini, const QString& iniPath, QWidget* parent = nullptr);
 
-}  // namespace shell
+}  // namespace charlists

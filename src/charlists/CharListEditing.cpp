@@ -1,11 +1,11 @@
-#include "shell/CharListEditing.h"
+#include "charlists/CharListEditing.h"
 
 #include <QList>
 
 #include "platform/IniFile.h"
-#include "shell/CharLists.h"
+#include "charlists/CharLists.h"
 
-namespace shell {
+namespace charlists {
 
 namespace {
 QString Code3(int code) { return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0')); }
@@ -61,4 +61,4 @@ std::optional<QString> RemoveCharList(platform::IniFile& ini, const QString& pat
   return ini.WriteBatch(writes, path);
 }
 
-}  // namespace shell
+}  // namespace charlists
