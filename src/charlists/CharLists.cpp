@@ -1,7 +1,5 @@
 #include "charlists/CharLists.h"
 
-#include <QCoreApplication>
-
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
 
@@ -18,8 +16,6 @@ QString DefaultListText(int code) {
 }
 
 QString RtlMarker() { return QStringLiteral("\\rtl"); }
-
-QString CharListPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/CharList.ini"); }
 
 QStringList ReadListNames(platform::IniFile& ini, const QString& path) {
   QStringList names;

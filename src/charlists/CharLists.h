@@ -12,9 +12,6 @@ class IniFile;
 
 namespace charlists {
 
-// The file of the lists, in the program's folder.
-QString CharListPath();
-
 // At most this many list names are known: Item1 .. Item1000.
 constexpr int MaxListNames = 1000;
 // The section holding the list names, and the keys: "Item" + n, "Chars" + glyph code.

@@ -22,19 +22,6 @@ class MessageDialog : public QDialog {
   // (24 tooltip background, 23 tooltip text, ...), taken from the palette.
   uint32_t BackColor = 0x80000018;
   uint32_t ForeColor = 0x80000017;
-  // Window settings the callers hand over; kept for the caller's sake, our look
-  // does not depend on them.
-  int32_t Setting1 = 1;
-  bool Setting2 = true;
-  bool Setting3 = true;
-  int32_t Setting4 = 12;
-  bool Setting5 = true;
-  int32_t Setting6 = 0;
-  int32_t Setting7 = 4;
-  int32_t Setting8 = 0;
-  float Setting9 = 5.0f;
-  float Setting10 = 0.2f;
-  int16_t Setting11 = 255;
 
   // The text; a CR LF (or a lone LF) is a line break.
   QString Prompt;

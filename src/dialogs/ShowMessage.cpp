@@ -1,7 +1,5 @@
 #include "dialogs/ShowMessage.h"
 
-#include <algorithm>
-
 #include "controls/MessageDialog.h"
 
 namespace dialogs {
@@ -62,23 +60,14 @@ PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QStri
 
 int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, const QString& Arg1,
                     const QString& Arg2, const QString& Arg3, const QString& Arg4, uint32_t BackColor,
-                    uint32_t ForeColor, int32_t Setting1, bool Setting5, int32_t Setting7, int32_t Setting8,
-                    const QString& Button1Caption, const QString& Button2Caption, const QString& Button3Caption,
-                    int32_t Setting11) {
+                    uint32_t ForeColor, const QString& Button1Caption, const QString& Button2Caption,
+                    const QString& Button3Caption) {
   const PreparedMessage m =
       PrepareMessage(Prompt, Style, Arg1, Arg2, Arg3, Arg4, Button1Caption, Button2Caption, Button3Caption);
   // A new window for every message; nothing lives from one call to the next.
   controls::MessageDialog box;
   box.BackColor = BackColor;
   box.ForeColor = ForeColor;
-  box.Setting1 = Setting1;
-  box.Setting2 = true;
-  box.Setting3 = true;
-  box.Setting4 = 12;
-  box.Setting5 = Setting5;
-  box.Setting6 = 0;
-  box.Setting7 = Setting7;
-  box.Setting8 = Setting8;
   box.Prompt = m.Text;
   box.Button1Caption = m.Caption[0];
   box.Button2Caption = m.Caption[1];
@@ -88,9 +77,6 @@ int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, 
   box.FontBold = true;
   box.DefaultButton = m.DefaultButton;
   box.Title = Title;
-  box.Setting9 = 5.0f;
-  box.Setting10 = 0.2f;
-  box.Setting11 = static_cast<int16_t>(std::clamp<int32_t>(Setting11, INT16_MIN, INT16_MAX));
   QString none;
   return static_cast<int16_t>(box.ShowDialog(none));
 }

@@ -29,9 +29,8 @@ PreparedMessage PrepareMessage(const QString& Prompt, int32_t Style, const QStri
 //  Style 5: "Retry" (2), "Cancel" (1)
 int16_t ShowMessage(const QString& Prompt, const QString& Title, int32_t Style, const QString& Arg1 = {},
                     const QString& Arg2 = {}, const QString& Arg3 = {}, const QString& Arg4 = {},
-                    uint32_t BackColor = 0x80000018, uint32_t ForeColor = 0x80000017, int32_t Setting1 = 1,
-                    bool Setting5 = true, int32_t Setting7 = 4, int32_t Setting8 = 0,
+                    uint32_t BackColor = 0x80000018, uint32_t ForeColor = 0x80000017,
                     const QString& Button1Caption = {}, const QString& Button2Caption = {},
-                    const QString& Button3Caption = {}, int32_t Setting11 = 255);
+                    const QString& Button3Caption = {});
 
 }  // namespace dialogs

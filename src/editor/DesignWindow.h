@@ -60,8 +60,8 @@ class frmDesign : public QMdiSubWindow, public DesignView {
   void HScrollBar_Change();
   void VScrollBar_Change();
 
-  // The view side of DrawAll's steps 4 and 5, and repaint requests; the owner
-  // attaches the window to its editor.
+  // What the window does when the editor has drawn the grid anew (scroll positions and
+  // ranges), and repaint requests; the owner attaches the window to its editor.
   QSize ScreenSize() override;
   void GridRedrawn() override;
   void GridPictureChanged(const QRect& area) override;

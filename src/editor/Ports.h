@@ -43,8 +43,8 @@ class DesignView {
   virtual ~DesignView() = default;
   // Screen size in pixels, read afresh for every fit of the zoom.
   virtual QSize ScreenSize() = 0;
-  // DrawAll steps 4 and 5: scroll positions back to 0, scroll ranges for the new
-  // picture; and the window shows the new pictures.
+  // The grid was drawn anew: the window puts its scroll positions back to 0, sets the
+  // scroll ranges for the new picture and shows the new pictures.
   virtual void GridRedrawn() = 0;
   // Cells of the grid picture changed in this rectangle (picture pixels).
   virtual void GridPictureChanged(const QRect& area) = 0;
