@@ -100,6 +100,7 @@ struct NoDesign : doc::DesignProcedures {
   void SaveFontData() override {}
   void DrawFont() override {}
   void DrawAll() override {}
+  void LoadFontData() override {}
 };
 struct OpenOnly : NoDesign, doc::FileCommandsHost {
   QString path;

@@ -29,10 +29,20 @@ class DesignProcedures {
   virtual ~DesignProcedures() = default;
   // Stores the glyph on screen into the font.
   virtual void SaveFontData() = 0;
+  // Loads the selected glyph from the font onto the screen, without storing first.
+  virtual void LoadFontData() = 0;
   // Stores the glyph on screen, then loads the selected one.
   virtual void DrawFont() = 0;
   // Redraws the grid and the preview.
   virtual void DrawAll() = 0;
+};
+
+// The file commands' question whether to save a changed font first; false when the user
+// cancelled, and the command that asked is then not to run.
+class SavePrompt {
+ public:
+  virtual ~SavePrompt() = default;
+  virtual bool ConfirmSaveProject() = 0;
 };
 
 }  // namespace doc

@@ -89,7 +89,7 @@ class DesignEditor final : public doc::DesignProcedures {
 
   // Glyph store and load.
   void SaveFontData() override;
-  void LoadFontData();
+  void LoadFontData() override;
   void DrawFont() override;
 
   // Rendering.

@@ -143,7 +143,7 @@ void frmImport::bntOk_Click() {
   const PluginRecord* record = Selected();
   if (!record) return;
   // The import replaces the whole font: unsaved work is offered a save first, as Open does.
-  if (hooks_.ConfirmSaveProject && !hooks_.ConfirmSaveProject()) {
+  if (hooks_.Prompt && !hooks_.Prompt->ConfirmSaveProject()) {
     done(QDialog::Rejected);
     return;
   }
@@ -170,7 +170,7 @@ void frmImport::bntOk_Click() {
     doc::Font font = S;
     font.FontData = std::move(*records);
     doc::ReplaceFont(S, std::move(font), doc::FontSource::Import);
-    if (hooks_.LoadFontData) hooks_.LoadFontData();
+    if (hooks_.Design) hooks_.Design->LoadFontData();
     if (hooks_.Design) hooks_.Design->DrawFont();
     // Every thumbnail is stale.
     if (hooks_.List) hooks_.List->RefreshCharIcons(-1);

@@ -3,7 +3,6 @@
 // file, and hand the font to the plug-in or take a whole font from it.
 #include <QDialog>
 #include <QString>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,13 +19,11 @@ namespace plugins {
 
 // The editor, the glyph list and the file commands as the two windows need them.
 struct FontHooks {
-  // SaveFontData before an export (the glyph on screen is part of the font), DrawFont
-  // after an import.
+  // SaveFontData before an export (the glyph on screen is part of the font), LoadFontData
+  // once an import replaced the font.
   doc::DesignProcedures* Design = nullptr;
-  // The design window's LoadFontData, after the font was replaced.
-  std::function<void()> LoadFontData;
-  // The file commands' save prompt; false = the user cancelled, do nothing.
-  std::function<bool()> ConfirmSaveProject;
+  // Asked before an import replaces a changed font; none asks nothing.
+  doc::SavePrompt* Prompt = nullptr;
   // Its thumbnails are rebuilt after an import; none without a list.
   doc::GlyphList* List = nullptr;
 };

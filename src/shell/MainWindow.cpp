@@ -26,13 +26,15 @@ using charlists::CharListPanel;
 using charlists::ShowCharListEditor;
 
 // The file commands' host: messages and the file dialog as the windows show them,
-// the settings dialog and the file name on the toolbar of this main window.
-class MainFileCommands : public dialogs::FileCommandWindows {
+// the settings dialog and the file name on the toolbar of this main window; and the
+// save prompt as the plug-in windows ask it.
+class MainFileCommands : public dialogs::FileCommandWindows, public doc::SavePrompt {
  public:
   MainFileCommands(frmMain& main, doc::GlyphList& list, doc::DesignProcedures& design)
       : FileCommandWindows(list, design), main_(main) {}
   void ShowFontSettings() override { main_.ShowFontSetting(); }
   void SetFileNameCaption(const QString& path) override { main_.ToolBar.Tools().Item("tlFileName").SetCaption(path); }
+  bool ConfirmSaveProject() override { return doc::ConfirmSaveProject(main_.S, *this); }
 
  private:
   frmMain& main_;
@@ -199,10 +201,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
 }
 
-plugins::FontHooks frmMain::PluginHooks() {
-  return {Design.get(), [this] { Design->LoadFontData(); },
-          [this] { return doc::ConfirmSaveProject(S, *fileCommands_); }, picCharList};
-}
+plugins::FontHooks frmMain::PluginHooks() { return {Design.get(), fileCommands_.get(), picCharList}; }
 
 QStringList frmMain::FontNames() {
   const controls::BarTool& font = ToolBar.Tools().Item("tlFont");

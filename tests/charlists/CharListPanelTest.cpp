@@ -32,6 +32,7 @@ struct PanelFixture : ::testing::Test, doc::DesignProcedures {
   void SaveFontData() override {}
   void DrawFont() override { ++drawFonts; }
   void DrawAll() override { ++drawAlls; }
+  void LoadFontData() override {}
 
   void Write(const QByteArray& text) {
     QFile f(path);

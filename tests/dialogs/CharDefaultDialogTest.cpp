@@ -21,6 +21,7 @@ struct RecordingHost : doc::DesignProcedures {
     gridHighXAtDrawFont = s->DesignData.HighX();
   }
   void DrawAll() override { calls.push_back("DrawAll"); }
+  void LoadFontData() override { calls.push_back("LoadFontData"); }
 };
 
 struct CharDefault : ::testing::Test {

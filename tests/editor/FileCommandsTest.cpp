@@ -57,6 +57,7 @@ class CountingDesign : public DesignProcedures {
     ed_.DrawFont();
   }
   void DrawAll() override { ed_.DrawAll(); }
+  void LoadFontData() override { ed_.LoadFontData(); }
 
  private:
   editor::DesignEditor& ed_;

@@ -103,16 +103,23 @@ struct PluginWindows : plugintest::PluginFolderTest {
     void SaveFontData() override { calls.push_back("SaveFontData"); }
     void DrawFont() override { calls.push_back("DrawFont"); }
     void DrawAll() override { calls.push_back("DrawAll"); }
+    void LoadFontData() override { calls.push_back("LoadFontData"); }
   };
   RecordingDesign design{calls};
+  struct RecordingPrompt : doc::SavePrompt {
+    std::vector<QString>& calls;
+    const bool& confirm;
+    RecordingPrompt(std::vector<QString>& c, const bool& answer) : calls(c), confirm(answer) {}
+    bool ConfirmSaveProject() override {
+      calls.push_back("ConfirmSaveProject");
+      return confirm;
+    }
+  };
+  RecordingPrompt prompt{calls, confirm};
   FontHooks Hooks() {
     FontHooks h;
     h.Design = &design;
-    h.ConfirmSaveProject = [this] {
-      calls.push_back("ConfirmSaveProject");
-      return confirm;
-    };
-    h.LoadFontData = [this] { calls.push_back("LoadFontData"); };
+    h.Prompt = &prompt;
     h.List = &list;
     return h;
   }
