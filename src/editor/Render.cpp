@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "document/CellColors.h"
 #include "platform/Numbers.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -299,7 +300,7 @@ void RasterCellLayer(const GridRasterInput& in, QImage& picture) {
   };
   std::array<Look, 256> inside{}, outside{};
   for (int v = 1; v < 256; ++v) {
-    const QRgb c = CellDisplayColor(in.palette, static_cast<uint8_t>(v));
+    const QRgb c = doc::CellInkColor(in.palette, static_cast<uint8_t>(v));
     inside[v] = outside[v] = {Opaque(c), SameRgb(c, in.background)};
   }
   inside[0] = {Opaque(in.background), true};
@@ -395,7 +396,7 @@ void RasterPreview(const PreviewRasterInput& in, QImage& picture) {
     columns[static_cast<size_t>(samples++)] = cx >= cells.LowX() && cx <= cells.HighX() ? cx - cells.LowX() : -1;
   }
   std::array<uint32_t, 256> ink{};
-  for (size_t v = 1; v < 256; ++v) ink[v] = Opaque(CellDisplayColor(in.palette, static_cast<uint8_t>(v)));
+  for (size_t v = 1; v < 256; ++v) ink[v] = Opaque(doc::CellInkColor(in.palette, static_cast<uint8_t>(v)));
   int py = 0;
   for (float y = 0; y < h && py < ph; y += sy, ++py) {
     const int cy = platform::RoundToInt32(y);

@@ -34,15 +34,6 @@ struct ZoomFit {
 // negative screen extent counts as 0.
 ZoomFit FitZoomToScreen(int32_t zoom, int32_t width, int32_t height, int32_t screenWidth, int32_t screenHeight);
 
-// Display colour of cell values 16..255, which only damaged input holds and which have no
-// palette entry: a fixed colour that the palette lacks, so that such cells stand out.
-inline constexpr QRgb DamagedCellColor = qRgb(255, 0, 128);
-
-// Display colour of a non-zero cell value: palette(v) for 1..15, DamagedCellColor above.
-inline QRgb CellDisplayColor(const std::array<QRgb, 16>& palette, uint8_t v) {
-  return v < palette.size() ? palette[v] : DamagedCellColor;
-}
-
 // One scroll bar of the viewport after a redraw or a resize. `max` is empty when the
 // bar is disabled: its Max is then left as it was.
 struct ScrollRange {

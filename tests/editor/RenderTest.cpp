@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "editor/Render.h"
+#include "document/CellColors.h"
 #include "platform/Numbers.h"
 
 namespace {
@@ -250,10 +251,10 @@ TEST_F(RenderTest, DamagedCellValuesShowInFixedColour) {
   s.DesignData.Set(1, 1, 16);
   s.DesignData.Set(2, 1, 255);
   Redraw(100);
-  EXPECT_EQ(At(15, 13), Rgb(editor::DamagedCellColor));
-  EXPECT_EQ(At(25, 13), Rgb(editor::DamagedCellColor));
-  EXPECT_EQ(Rgb(ed.PreviewPicture, 1, 1), Rgb(editor::DamagedCellColor));
-  EXPECT_EQ(Rgb(ed.PreviewPicture, 2, 1), Rgb(editor::DamagedCellColor));
+  EXPECT_EQ(At(15, 13), Rgb(doc::DamagedCellColor));
+  EXPECT_EQ(At(25, 13), Rgb(doc::DamagedCellColor));
+  EXPECT_EQ(Rgb(ed.PreviewPicture, 1, 1), Rgb(doc::DamagedCellColor));
+  EXPECT_EQ(Rgb(ed.PreviewPicture, 2, 1), Rgb(doc::DamagedCellColor));
 }
 
 TEST_F(RenderTest, GuidesInOrderAndBorderLast) {
@@ -394,9 +395,7 @@ QImage PaintedStepByStep(const doc::ModConst& s, int64_t w, int64_t h, int64_t c
   for (int64_t x = 0; x <= s.MaxWidth; ++x)
     for (int64_t y = 0; y <= s.MaxHeight; ++y) {
       const uint8_t v = s.DesignData.Get(int(x), int(y));
-      const QRgb c = v                    ? editor::CellDisplayColor(s.ColorTable, v)
-                     : (x >= w || y >= h) ? s.OutsideColor
-                                          : s.BackgroundColor;
+      const QRgb c = v ? doc::CellInkColor(s.ColorTable, v) : (x >= w || y >= h) ? s.OutsideColor : s.BackgroundColor;
       if (Rgb(c) == Rgb(s.BackgroundColor)) {
         const int64_t dx = static_cast<int64_t>(std::floor(x * cs + cs / 2.0));
         const int64_t dy = static_cast<int64_t>(std::floor(y * cs + cs / 2.0));
