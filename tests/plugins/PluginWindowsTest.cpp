@@ -281,6 +281,7 @@ TEST_F(PluginWindows, ImportErrorIsShownAndChangesNothing) {
 
 TEST_F(PluginWindows, ImportReplacesEveryGlyphKeepsTheFileNameAndMarksTheFontChanged) {
   WriteSource("512");
+  s.CurrentChar = 4;  // a glyph on screen while the list has no selection
   frmImport w(state, s, Hooks());
   Pick(w, 0);
   ScopedModalScript script({FileDialog("Import Test Reader", dir.path(), "font.tst")});
@@ -295,6 +296,7 @@ TEST_F(PluginWindows, ImportReplacesEveryGlyphKeepsTheFileNameAndMarksTheFontCha
   }
   EXPECT_EQ(s.FontFileName, "/fonts/kept.nft");
   EXPECT_TRUE(s.FontModified);
+  EXPECT_EQ(s.CurrentChar, -1);  // the emptied grid can be stored over no imported glyph
   EXPECT_EQ(calls, (std::vector<QString>{"ConfirmSaveProject", "LoadFontData", "DrawFont", "RefreshCharIcons -1"}));
 }
 
