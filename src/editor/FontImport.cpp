@@ -3,7 +3,6 @@
 #include "editor/FontImport.h"
 
 #include <QFont>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
@@ -12,7 +11,6 @@
 #include <cmath>
 
 #include "platform/Numbers.h"
-#include "platform/SystemTools.h"
 
 namespace editor {
 
@@ -69,8 +67,6 @@ QFont ToolbarFont(const FontImportSettings& settings) {
   font.setBold(settings.bold);
   font.setItalic(settings.italic);
   font.setUnderline(settings.underline);
-  // Qt chooses the script from the text, so the character set changes nothing here.
-  [[maybe_unused]] const int16_t charset = platform::SystemTools::GetFontCharset(QFontInfo(font).family());
   return font;
 }
 

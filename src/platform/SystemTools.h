@@ -5,10 +5,6 @@
 
 namespace platform::SystemTools {
 
-// The character set a named font is to draw in. Qt picks the script from the text
-// itself, so there is nothing to choose: 0, and callers apply nothing.
-int16_t GetFontCharset(const QString& FontName);
-
 // The form of a library's path handed to the plug-in registration program: absolute,
 // so that the registry entry does not depend on the folder the program runs in.
 QString GetRegisterPath(const QString& FullPath);
