@@ -22,7 +22,7 @@ bool IsUnchangedClipOf(const std::string& shown, const std::string& stored, int 
   const int w = std::min(whole->Width(), maxWidth), h = std::min(whole->Height(), maxHeight);
   if (w == whole->Width() && h == whole->Height()) return false;  // nothing was cut
   const auto clip = View::Of(shown);
-  if (!clip || clip->Width() != w || clip->Height() != h || w < 0 || h < 0) return false;
+  if (!clip || clip->Width() != w || clip->Height() != h) return false;
   if (clip->StatedLength() != shown.size()) return false;
   for (int y = 0; y < h; ++y)
     if (std::memcmp(clip->Row(y), whole->Row(y), size_t(w)) != 0) return false;

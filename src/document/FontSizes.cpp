@@ -21,12 +21,12 @@ GlyphBox LargestGlyph(const std::vector<std::string>& font) {
   GlyphBox largest;
   int64_t most = -1;
   for (const std::string& record : font) {
-    if (!CharRecord::HoldsAllCells(record)) continue;
-    const CharRecord::Size size = *CharRecord::ReadSize(record);
-    const int64_t cells = int64_t{size.width} * size.height;
+    const auto glyph = CharRecord::View::Of(record);
+    if (!glyph || !glyph->HoldsAllCells()) continue;
+    const int64_t cells = int64_t{glyph->Width()} * glyph->Height();
     if (cells > most) {
       most = cells;
-      largest = {size.width, size.height};
+      largest = {glyph->Width(), glyph->Height()};
     }
   }
   return largest;
