@@ -41,10 +41,9 @@ ThumbnailExtent DrawThumbnail(const std::string& record, const std::array<QRgb, 
   const double s = std::max(w / 47.0, h / 47.0);
   const int maxX = std::min(picture.width(), ThumbnailSide + 1);
   const int maxY = std::min(picture.height(), ThumbnailSide + 1);
-  // The sample positions are running sums of the step, rounded half to even, so that
-  // a thumbnail looks the same whatever the size; the extra column x = W and row
-  // y = H read as empty. The columns are the same in every
-  // row, so they are rounded once.
+  // The sample positions are running sums of the step, rounded half to even; the extra
+  // column x = W and row y = H read as empty. The columns are the same in every row, so
+  // they are rounded once.
   std::array<int, ThumbnailSide + 1> columns{};
   int columnCount = 0;
   for (double fx = 0; fx <= w && columnCount < maxX; fx += s)

@@ -173,8 +173,10 @@ void frmImport::bntOk_Click() {
     // Without a selected glyph nothing is loaded onto the emptied grid, so no glyph may stay
     // current: storing the empty grid would overwrite that code's imported glyph.
     if (hooks_.List && !hooks_.List->SelectedCode()) S.CurrentChar = -1;
-    if (hooks_.Design) hooks_.Design->LoadFontData();
-    if (hooks_.Design) hooks_.Design->DrawFont();
+    if (hooks_.Design) {
+      hooks_.Design->LoadFontData();
+      hooks_.Design->DrawFont();
+    }
     // Every thumbnail is stale.
     if (hooks_.List) hooks_.List->RefreshCharIcons(-1);
   }

@@ -26,11 +26,9 @@ QString ToolBarState::ShiftAmountText() { return Tool(QStringLiteral("tlShift"))
 void ToolBarState::ShowDrawTool(int32_t tool) {
   // The drawing tools are the rows of SelectDrawTool, each with its CurrentTool value;
   // the "Text" button shares their check mark but selects no tool.
-  for (const CommandRow& row : CommandTable)
-    if (row.command == Command::SelectDrawTool) Tool(QLatin1String(row.key)).SetChecked(false);
   Tool(QStringLiteral("tlText")).SetChecked(false);
   for (const CommandRow& row : CommandTable)
-    if (row.command == Command::SelectDrawTool && row.arg == tool) Tool(QLatin1String(row.key)).SetChecked(true);
+    if (row.command == Command::SelectDrawTool) Tool(QLatin1String(row.key)).SetChecked(row.arg == tool);
 }
 
 void ToolBarState::ShowColor(int32_t color) {
