@@ -26,6 +26,16 @@ inline std::string Solid(int w, int h, uint8_t v) {
   return Record(w, h, [v](int, int) { return v; });
 }
 
+// Tables filled once for the tests that only read them.
+inline const preview::CharTables& FilledTables() {
+  static const preview::CharTables tables = [] {
+    preview::CharTables t;
+    preview::InitCharTables(t);
+    return t;
+  }();
+  return tables;
+}
+
 struct PreviewFixture {
   doc::ModConst s;
   preview::CharTables tables;

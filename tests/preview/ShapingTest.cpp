@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "PreviewTestSupport.h"
 #include "platform/CodePage.h"
 #include "preview/Shaping.h"
 
 namespace {
 
-struct Tables {
-  preview::CharTables t;
-  Tables() { preview::InitCharTables(t); }
-};
-const preview::CharTables& Filled() {
-  static const Tables tables;  // read-only after construction
-  return tables.t;
-}
+using previewtest::FilledTables;
 
 struct ShapeCase {
   const char* name;
@@ -26,9 +20,9 @@ class ShapeCases : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(ShapeCases, GiveTheBlockCodesInTextOrder) {
   const ShapeCase& c = GetParam();
   const QString text = QString::fromStdU16String(c.text);
-  EXPECT_EQ(preview::ShapeCodes(Filled(), text), c.codes);
+  EXPECT_EQ(preview::ShapeCodes(FilledTables(), text), c.codes);
   // The string form carries the same codes.
-  EXPECT_EQ(preview::GlyphCodes(preview::ShapeText(Filled(), text)), c.codes);
+  EXPECT_EQ(preview::GlyphCodes(preview::ShapeText(FilledTables(), text)), c.codes);
 }
 
 constexpr char16_t Beh = 0x0628, Lam = 0x0644, Alef = 0x0627, TehMarbuta = 0x0629, Fatha = 0x064E, Kasra = 0x0650,
@@ -90,16 +84,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Shaping, GlyphCodeStringUnitsAreCodePageCharacters) {
-  const QString s = preview::ShapeText(Filled(), QString::fromStdU16String({Beh, Beh}));
+  const QString s = preview::ShapeText(FilledTables(), QString::fromStdU16String({Beh, Beh}));
   EXPECT_EQ(platform::ToAnsi(s), QByteArray("\x81\x2F\x81\x2E", 4));  // 129, 47, 129, 46
-  EXPECT_EQ(platform::ToAnsi(preview::ShapeText(Filled(), "1")), QByteArray("\x80\x31", 2));
+  EXPECT_EQ(platform::ToAnsi(preview::ShapeText(FilledTables(), "1")), QByteArray("\x80\x31", 2));
   const std::vector<int> all = {0, 127, 128, 175, 255, 256, 304, 511};
   EXPECT_EQ(preview::GlyphCodes(preview::GlyphCodeString(all)), all);
   EXPECT_TRUE(preview::GlyphCodes(preview::GlyphCodeString({})).empty());
 }
 
 TEST(Shaping, TablesHoldTheBlock) {
-  const auto& t = Filled();
+  const auto& t = FilledTables();
   EXPECT_EQ(t.CodeText[128], "0");
   EXPECT_EQ(t.CodeText[137], "9");
   EXPECT_EQ(t.CodeText[158], QString(QChar(0x0621)));
@@ -120,18 +114,19 @@ TEST(Shaping, TablesHoldTheBlock) {
 TEST(Shaping, TextBeyondFiveThousandCodesIsShapedWhole) {
   std::u16string text;
   for (int i = 0; i < 6000; ++i) text.push_back(Beh);
-  const std::vector<int> codes = preview::ShapeCodes(Filled(), QString::fromStdU16String(text));
+  const std::vector<int> codes = preview::ShapeCodes(FilledTables(), QString::fromStdU16String(text));
   ASSERT_EQ(codes.size(), 6000u);
   EXPECT_EQ(codes.front(), 175);
   EXPECT_EQ(codes[5000], 176);
   EXPECT_EQ(codes.back(), 174);
-  EXPECT_EQ(preview::ShapeText(Filled(), QString::fromStdU16String(text)).size(), 12000);
+  EXPECT_EQ(preview::ShapeText(FilledTables(), QString::fromStdU16String(text)).size(), 12000);
 }
 
 TEST(Shaping, EachCodeKnowsWhereInTheTextItStarts) {
   // A lam-alef and a surrogate pair are two units each; a format character yields nothing.
   const QString text = QString::fromStdU16String(u"\u0628\u0644\u0627\u200C\U0001F600\u0628");
-  EXPECT_EQ(preview::Shape(Filled(), text), (std::vector<preview::ShapedCode>{{175, 0}, {274, 1}, {63, 4}, {173, 6}}));
+  EXPECT_EQ(preview::Shape(FilledTables(), text),
+            (std::vector<preview::ShapedCode>{{175, 0}, {274, 1}, {63, 4}, {173, 6}}));
 }
 
 TEST(Shaping, UnfilledTablesGiveCodePageCodes) {

@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "PreviewTestSupport.h"
 #include "preview/Shaping.h"
 #include "preview/TextOrder.h"
 
 namespace {
 
-const preview::CharTables& Filled() {
-  static const preview::CharTables t = [] {
-    preview::CharTables x;
-    preview::InitCharTables(x);
-    return x;
-  }();
-  return t;
-}
+using previewtest::FilledTables;
 
 struct OrderCase {
   const char* name;
@@ -27,7 +21,7 @@ class DrawOrderCases : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(DrawOrderCases, FollowTheBidirectionalAlgorithm) {
   const OrderCase& c = GetParam();
   const QString text = QString::fromStdU16String(c.text);
-  EXPECT_EQ(preview::DrawOrder(Filled(), text, preview::Shape(Filled(), text), c.rightToLeft), c.drawn);
+  EXPECT_EQ(preview::DrawOrder(FilledTables(), text, preview::Shape(FilledTables(), text), c.rightToLeft), c.drawn);
 }
 
 // "Book" is 263 186 172 173, drawn from the pen's start; right to left the pen starts at
