@@ -5,15 +5,26 @@
 #include <QFile>
 #include <QString>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
 
 namespace testsupport {
 
@@ -64,10 +75,13 @@ constexpr int kCannotSetUp = 2;
 // file, so as root it runs in a child process that gives up root first (user and
 // group 65534, no further groups); files it must reach need permissions for others.
 // nullopt when root cannot give up its rights here.
-inline std::optional<bool> TryAsOrdinaryUser(const std::function<bool()>& check) {
-  if (::geteuid() != 0) return check();
+// groups are further groups the user is a member of.
+inline std::optional<bool> TryAsOrdinaryUser(const std::function<bool()>& check,
+                                             const std::vector<gid_t>& groups = {}) {
+  if (::geteuid() != 0) return groups.empty() ? std::optional<bool>(check()) : std::nullopt;
   const int status = InChildProcess([&] {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) return kCannotSetUp;
+    if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+      return kCannotSetUp;
     return check() ? 0 : 1;
   });
   if (status == kCannotSetUp) return std::nullopt;
@@ -92,6 +106,74 @@ inline std::optional<bool> OnSmallFilesystem(const QString& folder, int kilobyte
   });
   if (status == kCannotSetUp) return std::nullopt;
   return status == 0;
+}
+
+// The same with a filesystem of the given type ("ext2", say) made in the file image and
+// mounted on folder through a loop device, where every user may write: a filesystem
+// unlike the one the tests run on. nullopt where none can be made (that takes root, the
+// type's mkfs and loop devices).
+inline std::optional<bool> OnLoopFilesystem(const QString& image, const QByteArray& type, int kilobytes,
+                                            const QString& folder, const std::function<bool()>& check) {
+  const QByteArray file = QFile::encodeName(image), where = QFile::encodeName(folder);
+  const int status = InChildProcess([&] {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+      return kCannotSetUp;
+    QFile blank(image);
+    if (!blank.open(QIODevice::WriteOnly) || !blank.resize(qint64{kilobytes} * 1024)) return kCannotSetUp;
+    blank.close();
+    const QByteArray tools = "PATH=/usr/sbin:/usr/bin:/sbin:/bin ";
+    const QByteArray make = tools + "mkfs." + type + " -q -F '" + file + "' >/dev/null 2>&1 && " + tools + "mount -t " +
+                            type + " -o loop '" + file + "' '" + where + "' >/dev/null 2>&1";
+    if (std::system(make.constData()) != 0 || ::chmod(where.constData(), 0777) != 0) return kCannotSetUp;
+    return check() ? 0 : 1;
+  });
+  if (status == kCannotSetUp) return std::nullopt;
+  return status == 0;
+}
+
+// The bytes the process holds allocated now, as its allocator counts them.
+inline size_t LiveHeapBytes() {
+#if defined(__SANITIZE_ADDRESS__)
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  const struct mallinfo2 m = ::mallinfo2();
+  return m.uordblks + m.hblkhd;
+#endif
+}
+
+// Whether the address space of a process can be bounded here: the address sanitizer
+// reserves terabytes of it, so RLIMIT_AS cannot bound a process under it.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSpaceCanBeBounded = false;
+#else
+constexpr bool kAddressSpaceCanBeBounded = true;
+#endif
+
+// Runs body in a child process whose address space may grow by no more than growth
+// bytes (where kAddressSpaceCanBeBounded; elsewhere without a bound) and gives its
+// exit status: 0 body held, 1 it did not, 3 out of memory, 4 another exception,
+// kCannotSetUp no bound could be set, -1 the child was killed.
+inline int InChildWithAddressSpace(size_t growth, const std::function<bool()>& body) {
+  return InChildProcess([&] {
+    if (kAddressSpaceCanBeBounded) {
+      long pages = 0;
+      if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+        std::fclose(statm);
+      }
+      rlimit limit{};
+      limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + growth;
+      if (pages == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) return kCannotSetUp;
+    }
+    // Nothing may leave the child but its status: it must not run on into other tests.
+    try {
+      return body() ? 0 : 1;
+    } catch (const std::bad_alloc&) {
+      return 3;
+    } catch (...) {
+      return 4;
+    }
+  });
 }
 
 }  // namespace testsupport

@@ -4,9 +4,16 @@
 
 namespace doc {
 
+namespace {
+
+// Empties a state and gives its buffer back; clear() alone would keep it.
+void Release(std::string& state) { std::string().swap(state); }
+
+}  // namespace
+
 void UndoHistory::DropOldest() {
   bytes_ -= slots_.front().size();
-  slots_.front().clear();
+  Release(slots_.front());
   std::rotate(slots_.begin(), slots_.begin() + 1, slots_.end());
 }
 
@@ -28,15 +35,15 @@ std::optional<std::string> UndoHistory::StepBack() {
     bytes_ -= top.size() + below.size();
     redo_ = std::move(top);
     std::string restore = std::move(below);
-    top.clear();
-    below.clear();
+    Release(top);
+    Release(below);
     return restore;
   }
   return std::nullopt;
 }
 
 void UndoHistory::Clear() {
-  for (auto& slot : slots_) slot.clear();
+  for (auto& slot : slots_) Release(slot);
   bytes_ = 0;
 }
 
@@ -45,14 +52,14 @@ int UndoHistory::InUse() const {
 }
 
 void UndoHistory::SetRedoData(std::string state) {
-  redo_.clear();
+  Release(redo_);
   while (!slots_.front().empty() && bytes_ + state.size() > MaxBytes) DropOldest();
   if (state.size() <= MaxBytes) redo_ = std::move(state);
 }
 
 std::string UndoHistory::TakeRedoData() {
   std::string state = std::move(redo_);
-  redo_.clear();
+  Release(redo_);
   return state;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
 
 #include "TestSupport.h"
 #include "document/CharRecord.h"
@@ -316,6 +318,43 @@ TEST_F(UndoHistory, DrawFontWithoutSelectionDoesNothing) {
   EXPECT_EQ(s.FontData[1], stored);
   EXPECT_EQ(SlotsInUse(), 2);
   EXPECT_EQ(host.gridRedraws, redraws);
+}
+
+// 101 strokes on a glyph of 5000 x 5000 cells, 25 MB a state: what the process holds
+// stays within the history's bound while they go on, and the switch to a small glyph
+// gives the states back. Counted by the allocator, in a child whose address space may
+// grow by no more than 1 GB where that can be bounded.
+TEST_F(UndoHistory, StrokesOnAHugeGlyphGiveTheirMemoryBack) {
+  constexpr int side = 5000;
+  constexpr size_t state = 4 + size_t{side} * side;
+  const int status = testsupport::InChildWithAddressSpace(size_t{1} << 30, [&] {
+    s.MaxWidth = s.MaxHeight = side;
+    doc::ReDimDesignData(s);
+    std::string huge(state, '\0');
+    huge[0] = huge[2] = char(side / 255), huge[1] = huge[3] = char(side % 255);
+    s.FontData[0] = std::move(huge);
+    s.FontData[1] = Glyph(8, 8, 1);
+    Visit(0);
+    const size_t before = testsupport::LiveHeapBytes();
+    size_t most = before;
+    for (int stroke = 0; stroke < 101; ++stroke) {
+      const float at = (float(stroke) + 0.5f) * float(ed.CellSize);
+      ed.picDesign_MouseDown(editor::ButtonLeft, 0, at, at);
+      ed.picDesign_MouseUp(editor::ButtonLeft, 0, at, at);
+      most = std::max(most, testsupport::LiveHeapBytes());
+    }
+    Visit(1);
+    const size_t after = testsupport::LiveHeapBytes();
+    std::printf("held before the strokes %zu MB, at most %zu MB during them, %zu MB after the switch\n", before >> 20,
+                most >> 20, after >> 20);
+    std::fflush(stdout);
+    const bool stored = uint8_t(s.FontData[0][4 + size_t{side} * 100 + 100]) == s.CurrentColor;
+    return stored && most - before <= doc::UndoHistory::MaxBytes + 2 * state && after < before;
+  });
+  EXPECT_EQ(status, 0) << "1: more memory held than the history's bound, 3: out of memory, -1: killed";
+  if (!testsupport::kAddressSpaceCanBeBounded)
+    GTEST_SKIP() << "counted by the allocator only: the address sanitizer reserves terabytes of address space, "
+                    "so RLIMIT_AS cannot bound it";
 }
 
 }  // namespace
