@@ -11,9 +11,9 @@ std::optional<Size> ReadSize(const std::string& record) {
   return Size{view->Width(), view->Height()};
 }
 
-bool HoldsAllCells(const std::string& record) {
+bool IsWellFormed(std::string_view record) {
   const auto view = View::Of(record);
-  return view && view->HoldsAllCells();
+  return view && view->Width() <= MaxSide && view->Height() <= MaxSide && view->HoldsAllCells();
 }
 
 bool IsUnchangedClipOf(const std::string& shown, const std::string& stored, int maxWidth, int maxHeight) {

@@ -66,9 +66,10 @@ class View {
 // The size bytes of a record; nullopt for a record shorter than its header.
 std::optional<Size> ReadSize(const std::string& record);
 
-// The record check of the font file: a header and at least its W x H cells. Bytes
-// beyond the cells are allowed (they are kept as they are).
-bool HoldsAllCells(const std::string& record);
+// The record check of the font file and of an import: a header whose sides the codec
+// can write (at most MaxSide: size bytes 255, 255 are no size), and at least its W x H
+// cells. Bytes beyond the cells are allowed (they are kept as they are).
+bool IsWellFormed(std::string_view record);
 
 // Encodes the area (0, 0)..(w - 1, h - 1) of the grid; cells the grid lacks read as 0.
 // Refuses (nullopt) a size below 0 or above MaxSide.

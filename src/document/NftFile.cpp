@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <set>
 #include <string_view>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,6 +71,83 @@ bool StatesLength(std::string_view record, uint64_t n) {
 bool PlainFramed(const std::string& r) {
   return r.size() < LongRecordMark || (r.size() == PlainRecordLimit && StatesLength(r, r.size()));
 }
+
+// Where each record lies in the file.
+struct Frame {
+  qsizetype at = 0;
+  uint64_t length = 0;
+};
+
+// Finds the frames of all records. A length of 0xFFFF followed by a record that says it
+// is 65,535 bytes long can be that record or the escape before a 32-bit length (whose
+// four bytes may happen to read so), and only the records after it tell which: the
+// reading under which every record frames and the records end where the file ends is
+// taken, else one under which every record frames, the plain one first, before bytes
+// that an older writer left behind. A place tried once is not tried again, so no file
+// makes the search long.
+class Framing {
+ public:
+  Framing(const QByteArray& bytes, size_t count) : bytes_(bytes), frames_(count) {}
+
+  bool Find() {
+    if (From(0, RecordsOffset, true)) return true;
+    failed_.clear();
+    error_.clear();
+    return From(0, RecordsOffset, false);
+  }
+  const std::vector<Frame>& Frames() const { return frames_; }
+  // What stops the first reading tried, for the user.
+  const QString& Error() const { return error_; }
+
+ private:
+  bool From(size_t code, qsizetype pos, bool toTheEnd) {
+    if (code == frames_.size()) return !toTheEnd || pos == bytes_.size();
+    if (failed_.count({code, pos})) return false;
+    const qsizetype end = bytes_.size();
+    Frame readings[2];
+    int count = 0;
+    if (end - pos < 2) {
+      Fail(code, "the file ends before its record");
+    } else if (const uint16_t n = GetUInt16(bytes_, pos); n != LongRecordMark) {
+      readings[count++] = {pos + 2, n};
+    } else {
+      const std::string_view rest(bytes_.constData() + pos + 2, static_cast<size_t>(end - pos - 2));
+      if (StatesLength(rest, PlainRecordLimit)) readings[count++] = {pos + 2, PlainRecordLimit};
+      if (end - pos - 2 >= 4) {
+        readings[count++] = {pos + 6, GetUInt32(bytes_, pos + 2)};
+      } else if (count == 0) {
+        Fail(code, "the file ends inside the record's length");
+      }
+    }
+    for (int i = 0; i < count; ++i) {
+      const Frame& f = readings[i];
+      if (f.length > static_cast<uint64_t>(end - f.at)) {
+        Fail(code, "the record ends past the end of the file");
+        continue;
+      }
+      const std::string_view record(bytes_.constData() + f.at, static_cast<size_t>(f.length));
+      if (f.length > 0 && !CharRecord::IsWellFormed(record)) {
+        const auto view = CharRecord::View::Of(record);
+        Fail(code, view && (view->Width() > CharRecord::MaxSide || view->Height() > CharRecord::MaxSide)
+                       ? "the record's size is not one a glyph can have"
+                       : "the record is shorter than its size");
+        continue;
+      }
+      frames_[code] = f;
+      if (From(code + 1, f.at + static_cast<qsizetype>(f.length), toTheEnd)) return true;
+    }
+    failed_.insert({code, pos});
+    return false;
+  }
+  void Fail(size_t code, const char* what) {
+    if (error_.isEmpty()) error_ = QStringLiteral("Glyph %1: %2.").arg(code).arg(QLatin1String(what));
+  }
+
+  const QByteArray& bytes_;
+  std::vector<Frame> frames_;
+  std::set<std::pair<size_t, qsizetype>> failed_;
+  QString error_;
+};
 
 ReadResult Fail(ReadStatus status, const QString& error) {
   ReadResult r;
@@ -141,31 +220,13 @@ ReadResult Parse(const QByteArray& bytes, size_t recordCount) {
   }
   for (int i = 0; i < 4; ++i) h.Author[i] = FromAnsi(bytes.mid(AuthorOffset[i], AuthorFieldLength));
 
+  Framing framing(bytes, recordCount);
+  if (!framing.Find()) return damaged(framing.Error());
   std::vector<std::string>& font = r.content.FontData;
   font.resize(recordCount);
-  qsizetype pos = RecordsOffset;
-  const qsizetype end = bytes.size();
   for (size_t code = 0; code < recordCount; ++code) {
-    const auto at = [code](const char* what) {
-      return QStringLiteral("Glyph %1: %2.").arg(code).arg(QLatin1String(what));
-    };
-    if (end - pos < 2) return damaged(at("the file ends before its record"));
-    uint64_t n = GetUInt16(bytes, pos);
-    pos += 2;
-    // 0xFFFF is the escape unless the record that follows says it is that long.
-    if (n == LongRecordMark &&
-        !StatesLength(std::string_view(bytes.constData() + pos, static_cast<size_t>(end - pos)), PlainRecordLimit)) {
-      if (end - pos < 4) return damaged(at("the file ends inside the record's length"));
-      n = GetUInt32(bytes, pos);
-      pos += 4;
-    }
-    if (n > static_cast<uint64_t>(end - pos)) return damaged(at("the record ends past the end of the file"));
-    if (n > 0) {
-      std::string& record = font[code];
-      record.assign(bytes.constData() + pos, static_cast<size_t>(n));
-      if (!CharRecord::HoldsAllCells(record)) return damaged(at("the record is shorter than its size"));
-    }
-    pos += static_cast<qsizetype>(n);
+    const Frame& f = framing.Frames()[code];
+    if (f.length > 0) font[code].assign(bytes.constData() + f.at, static_cast<size_t>(f.length));
   }
   // No header makes a grid larger than the font needs: the maxima come down to its
   // largest glyph, and the default size within them. The records stay as they are.

@@ -8,8 +8,10 @@
 //       of which AuthorName overwrites the last 4
 //   149 AuthorName, 199 AuthorCompanyName, 249 AuthorUrl, 299 AuthorEmail (50 bytes each)
 //   999 the records: a 16-bit LE length, then the bytes; a longer record is framed
-//       as 0xFFFF and a 32-bit LE length. A 16-bit 0xFFFF followed by a record
-//       whose own size says 4 + W x H = 65,535 is that plain record.
+//       as 0xFFFF and a 32-bit LE length. A record of 65,535 bytes goes with a plain
+//       length where its own size says 4 + W x H = 65,535; since a 32-bit length can
+//       read as such a size too, the reader takes the reading under which the whole
+//       file reads as a font.
 // Text is one byte per character in the ANSI code page (Windows-1256); the gaps are zeros.
 #include <QByteArray>
 #include <QString>

@@ -22,7 +22,7 @@ namespace plugins {
 bool IsImportableFont(const std::vector<std::string>& records) {
   if (records.size() != static_cast<size_t>(contract::RecordCount)) return false;
   return std::all_of(records.begin(), records.end(),
-                     [](const std::string& r) { return r.empty() || doc::CharRecord::HoldsAllCells(r); });
+                     [](const std::string& r) { return r.empty() || doc::CharRecord::IsWellFormed(r); });
 }
 
 PluginWindow::PluginWindow(const QString& caption, const std::vector<PluginRecord>& table, PluginState& plugins,

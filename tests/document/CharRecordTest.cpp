@@ -173,8 +173,8 @@ TEST(ModConstDefaults, AuthorFieldIsPaddedAndCut) {
 }  // namespace
 
 // The font file's record check, which an import through a plug-in shares: a header
-// and at least its cells.
-TEST(CharRecordCheck, HoldsAllCellsAsksForTheHeaderAndAtLeastTheCells) {
+// with sides the codec can write, and at least its cells.
+TEST(CharRecordCheck, IsWellFormedAsksForAWritableHeaderAndAtLeastTheCells) {
   const std::string threeByTwo = testsupport::MakeRecord(3, 2, [](int, int) { return uint8_t{1}; });
   const struct {
     std::string record;
@@ -186,8 +186,11 @@ TEST(CharRecordCheck, HoldsAllCellsAsksForTheHeaderAndAtLeastTheCells) {
       {std::string("\0\0\0\0", 4), true},  // 0 x 0
       {std::string("\0\3", 2), false},     // shorter than its header
       {std::string(), false},
+      {std::string("\xFF\xFE\0\0", 4), true},   // 65,279 x 0: the widest the codec writes
+      {std::string("\xFF\xFF\0\0", 4), false},  // 65,280 x 0: one past it
+      {std::string("\0\0\xFF\xFF", 4), false},
   };
-  for (const auto& c : cases) EXPECT_EQ(doc::CharRecord::HoldsAllCells(c.record), c.holds) << c.record.size();
+  for (const auto& c : cases) EXPECT_EQ(doc::CharRecord::IsWellFormed(c.record), c.holds) << c.record.size();
 }
 
 // Every reader of records sees them through the view: the size as stated, a short

@@ -228,6 +228,25 @@ TEST_F(NftFixture, FramingOfRecordsAroundSixtyFiveThousandBytes) {
   EXPECT_EQ(r2.content.FontData, (std::vector<std::string>{plain, plain, longer}));
 }
 
+// A glyph of 8403 x 37939 cells is framed as 0xFFFF and the 32-bit length 318,801,421,
+// whose four bytes (0D 86 00 13) read as the size 3449 x 19 of a plain record of 65,535
+// bytes. Read so, its empty cells frame the other records as empty and the font ends
+// long before the file does; read as the escape, the file ends with the last record.
+// The reading under which the whole file is the font is taken.
+TEST_F(NftFixture, LengthThatReadsAsAPlainRecordSizeIsTakenAsTheFileReadsWhole) {
+  constexpr int w = 8403, h = 37939;
+  std::string huge(4 + size_t{w} * h, '\0');
+  huge[0] = char(w / 255), huge[1] = char(w % 255), huge[2] = char(h / 255), huge[3] = char(h % 255);
+  s.FontData[0] = std::move(huge);
+  s.FontData[1] = Glyph(3, 2, 5);
+  s.FontData[511] = Glyph(2, 2, 1);
+  const QByteArray b = NftFile::Build(s, "x");
+  ASSERT_EQ(b.mid(999, 6), QByteArray("\xFF\xFF\x0D\x86\x00\x13", 6));
+  const NftFile::ReadResult r = NftFile::Parse(b);
+  ASSERT_EQ(r.status, NftFile::ReadStatus::Ok) << r.error.toStdString();
+  EXPECT_TRUE(r.content.FontData == s.FontData);
+}
+
 // A header is no reason to refuse a font: a maximum beyond the settings' limits
 // comes down to its largest glyph (the one with the most cells), never below the
 // limit, and the default size within the maxima and the limits. Every record stays.
