@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "document/NftFile.h"
+#include "platform/SafeWrite.h"
 
 namespace doc {
 
@@ -57,11 +58,20 @@ void OpenProject(ModConst& s, FileCommandsHost& host) {
   const auto path = host.ChooseFile(QStringLiteral("Open File..."));
   if (!path) return;
   NftFile::ReadResult r = NftFile::Read(*path, s.FontData.size());
-  switch (r.status) {
-    case NftFile::ReadStatus::Ok: break;
-    case NftFile::ReadStatus::BadMagic: host.Message(kBadFile, QString(), 0); return;
-    case NftFile::ReadStatus::Damaged: host.Message(kBadFile + QStringLiteral("\\n%1"), QString(), 0, r.error); return;
-    case NftFile::ReadStatus::CannotOpen: host.Message(r.error, QStringLiteral("Open File"), 0); return;
+  if (r.status == NftFile::ReadStatus::CannotOpen) {
+    host.Message(r.error, QStringLiteral("Open File"), 0);
+    return;
+  }
+  if (r.status != NftFile::ReadStatus::Ok) {
+    // A save in place that was cut short left the font without its magic, and the
+    // font as it was in a copy: the user is told where.
+    QStringList lines;
+    if (r.status == NftFile::ReadStatus::Damaged) lines << r.error;
+    if (const auto kept = platform::KeptCopyOf(*path))
+      lines << QStringLiteral("The font as it was before a save that did not finish is kept in \"%1\".").arg(*kept);
+    host.Message(lines.isEmpty() ? kBadFile : kBadFile + QStringLiteral("\\n%1"), QString(), 0,
+                 lines.join(QStringLiteral("\\n")));
+    return;
   }
   Font font;
   NftFile::Apply(std::move(r.content), font);

@@ -192,7 +192,8 @@ QByteArray Build(const Font& font, const QString& charListName) {
 }
 
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
-  if (const auto reason = platform::SafeWrite(path, bytes)) return SaveError(path, *reason);
+  // The magic goes in last: a font cut short while it is rewritten in place never opens as whole.
+  if (const auto reason = platform::SafeWrite(path, bytes, MagicSize)) return SaveError(path, *reason);
   return std::nullopt;
 }
 

@@ -15,8 +15,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include "TestSupport.h"
-#include "dialogs/FileCommandWindows.h"
+#include "FileCommandsFixture.h"
 #include "document/CharRecord.h"
 #include "document/GlyphRemoval.h"
 #include "document/NftFile.h"
@@ -29,101 +28,8 @@ using controls::ScopedModalScript;
 
 namespace {
 
-// The character list as the file commands see it, over the fixture's design host.
-class FakeGlyphList : public GlyphList {
- public:
-  explicit FakeGlyphList(testsupport::FakeDesignHost& h) : h_(h) {}
-  std::vector<int> refreshed;
-  QString listName = QStringLiteral("Persian");
-
-  std::optional<int> SelectedCode() override { return h_.selected; }
-  int ItemCount() override { return h_.itemCount; }
-  void SelectCode(int code) override { h_.selected = code; }
-  void RefreshCharIcons(int code) override { refreshed.push_back(code); }
-  QString ListName() override { return listName; }
-
- private:
-  testsupport::FakeDesignHost& h_;
-};
-
-// The editor's procedures as the main window hands them over, counting DrawFont.
-class CountingDesign : public DesignProcedures {
- public:
-  explicit CountingDesign(editor::DesignEditor& ed) : ed_(ed) {}
-  int drawFonts = 0;
-  void SaveFontData() override { ed_.SaveFontData(); }
-  void DrawFont() override {
-    ++drawFonts;
-    ed_.DrawFont();
-  }
-  void DrawAll() override { ed_.DrawAll(); }
-  void LoadFontData() override { ed_.LoadFontData(); }
-
- private:
-  editor::DesignEditor& ed_;
-};
-
-// The main window as the file commands see it, over a real editor: messages go
-// through the real message window (scripted), the file chooser is played here.
-class FakeFileHost : public CountingDesign, public FileCommandWindows {
- public:
-  FakeFileHost(testsupport::EditorFixture& f, FakeGlyphList& list)
-      : CountingDesign(f.ed), FileCommandWindows(list, *this) {}
-  std::deque<std::optional<QString>> chooserAnswers;
-  std::vector<QString> chooserCaptions;
-  std::vector<QString> captions;  // tlFileName
-  std::function<void()> settings = [] {};
-  int settingsShown = 0;
-
-  void ShowFontSettings() override {
-    ++settingsShown;
-    settings();
-  }
-  void SetFileNameCaption(const QString& path) override { captions.push_back(path); }
-  std::optional<QString> ChooseFile(const QString& caption) override {
-    chooserCaptions.push_back(caption);
-    if (chooserAnswers.empty()) {
-      ADD_FAILURE() << "unexpected file chooser";
-      return std::nullopt;
-    }
-    auto a = chooserAnswers.front();
-    chooserAnswers.pop_front();
-    return a;
-  }
-};
-
-// One scripted message: checks its text and presses a button.
-controls::Modal::Answer Message(QString* shown, int press) {
-  return [shown, press](QDialog& d) {
-    auto& box = static_cast<controls::MessageDialog&>(d);
-    if (shown) *shown = box.Prompt;
-    box.Press(press);
-    return d.result();
-  };
-}
-
-struct FileCommandsTest : ::testing::Test {
-  testsupport::EditorFixture f;
-  FakeGlyphList list{f.host};
-  FakeFileHost host{f, list};
-  QTemporaryDir dir;
-  ModConst& s = f.s;
-
-  QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-  // Glyph 65 drawn and current, the font changed.
-  void EditGlyph() {
-    f.host.selected = 65;
-    f.ed.DrawFont();
-    s.DesignData.Set(1, 1, 5);
-    f.ed.SaveFontData();
-    ASSERT_TRUE(s.FontModified);
-  }
-  void WriteBytes(const QString& path, const QByteArray& b) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(b);
-  }
-};
+using testsupport::FileCommandsTest;
+using testsupport::Message;
 
 TEST_F(FileCommandsTest, SaveWithoutNameAsksThenWritesAndClearsModified) {
   EditGlyph();
@@ -345,9 +251,13 @@ TEST_F(FileCommandsTest, RejectedFileChangesNothing) {
   badMagic[0] = 'X';
   QByteArray badRecord = bytes;
   badRecord[999 + 3 * 2] = 7;
+  // Size bytes 255, 255: a width of 65,280, one past what a glyph can have.
+  ModConst wide = good;
+  wide.FontData[3] = std::string("\xFF\xFF\0\x01", 4) + std::string(65280, '\x01');
   WriteBytes(Path("magic.nft"), badMagic);
   WriteBytes(Path("cut.nft"), bytes.left(1500));
   WriteBytes(Path("record.nft"), badRecord);
+  WriteBytes(Path("size.nft"), NftFile::Build(wide, "x"));
   QDir(dir.path()).mkdir("folder.nft");
   // Not regular files: read whole, a device never ends and a pipe blocks.
   ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Path("zero.nft")));
@@ -356,13 +266,16 @@ TEST_F(FileCommandsTest, RejectedFileChangesNothing) {
   const struct {
     const char* file;
     const char* expect;
-  } cases[] = {{"magic.nft", "Bad Font File or your font file was damaged."},
-               {"cut.nft", "Bad Font File or your font file was damaged.\r\n"},
-               {"record.nft", "Bad Font File or your font file was damaged.\r\n"},
-               {"folder.nft", "folder.nft"},
-               {"zero.nft", "zero.nft\": it is not a regular file."},
-               {"pipe.nft", "pipe.nft\": it is not a regular file."},
-               {"missing.nft", "missing.nft"}};
+  } cases[] = {
+      {"magic.nft", "Bad Font File or your font file was damaged."},
+      {"cut.nft", "Bad Font File or your font file was damaged.\r\n"},
+      {"record.nft", "Bad Font File or your font file was damaged.\r\n"},
+      {"size.nft",
+       "Bad Font File or your font file was damaged.\r\nGlyph 3: the record's size is not one a glyph can have."},
+      {"folder.nft", "folder.nft"},
+      {"zero.nft", "zero.nft\": it is not a regular file."},
+      {"pipe.nft", "pipe.nft\": it is not a regular file."},
+      {"missing.nft", "missing.nft"}};
   const auto fontBefore = s.FontData;
   const auto gridBefore = s.DesignData.Get(1, 1);
   for (const auto& c : cases) {
@@ -543,40 +456,12 @@ TEST_F(FileCommandsTest, ThinGlyphsBeyondTheLimitsOpenInTensOfMegabytes) {
       }
     return all;
   };
-#if defined(__SANITIZE_ADDRESS__)
-  EXPECT_TRUE(opens());
-  GTEST_SKIP() << "opened without a memory limit: the address sanitizer reserves terabytes of address space, "
-                  "so RLIMIT_AS cannot bound it";
-#else
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::alarm(60);  // a stuck child must not hold the test
-    rlimit limit{};
-    long pages = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-      if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
-      std::fclose(statm);
-    }
-    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (rlim_t{256} << 20);
-    if (pages == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(2);
-    // Nothing may leave the child but its status: it must not run on into other tests.
-    int code = 1;
-    try {
-      code = opens() ? 0 : 1;
-    } catch (const std::bad_alloc&) {
-      code = 3;
-    } catch (...) {
-      code = 4;
-    }
-    ::_exit(code);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "the open was killed by signal " << WTERMSIG(status);
-  ASSERT_NE(WEXITSTATUS(status), 2) << "cannot set the memory limit";
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: opened wrongly (see above), 3: out of memory, 4: another exception";
-#endif
+  const int status = testsupport::InChildWithAddressSpace(size_t{256} << 20, opens);
+  ASSERT_NE(status, testsupport::kCannotSetUp) << "cannot set the memory limit";
+  EXPECT_EQ(status, 0) << "1: opened wrongly (see above), 3: out of memory, 4: another exception, -1: killed";
+  if (!testsupport::kAddressSpaceCanBeBounded)
+    GTEST_SKIP() << "opened without a memory limit: the address sanitizer reserves terabytes of address space, "
+                    "so RLIMIT_AS cannot bound it";
 }
 
 // A font with one wide and one tall glyph opens at the size of the one with the most

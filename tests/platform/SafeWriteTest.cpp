@@ -9,6 +9,8 @@
 #include <optional>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 #include <vector>
 
 #include "DocumentTestSupport.h"
@@ -112,6 +114,30 @@ TEST(SafeWrite, FullDiskKeepsTheOldFileAndLeavesNothing) {
     });
     if (!held) GTEST_SKIP() << "no small filesystem can be mounted here (that takes root)";
     EXPECT_TRUE(*held);
+  }
+}
+
+// The other writers (the character lists, the plug-in registry) meet the same rules: a
+// file with an attribute of its own keeps it, whether it is replaced or, having a
+// second name, rewritten in place; the second name shows the new content, and no copy
+// is left behind in the kept-copy folder.
+TEST(SafeWrite, KeepsAttributesAndSecondNamesAndLeavesNoCopy) {
+  for (const bool twoNames : {false, true}) {
+    SCOPED_TRACE(twoNames ? "two names" : "one name");
+    QTemporaryDir dir;
+    const QString file = dir.filePath("CharList.ini"), second = dir.filePath("Lists.ini");
+    ASSERT_TRUE(testsupport::WriteBytes(file, "[List]\nItem1=Latin\n"));
+    const QByteArray name = QFile::encodeName(file);
+    if (::setxattr(name.constData(), "user.origin", "shipped", 7, 0) != 0)
+      GTEST_SKIP() << "this filesystem keeps no extended attributes";
+    if (twoNames) ASSERT_EQ(::link(name.constData(), QFile::encodeName(second).constData()), 0);
+    EXPECT_EQ(Text(SafeWrite(file, "[List]\nItem1=Persian\n")), "(written)");
+    char value[16] = {};
+    EXPECT_EQ(::getxattr(name.constData(), "user.origin", value, sizeof value), 7);
+    EXPECT_STREQ(value, "shipped");
+    if (twoNames) EXPECT_EQ(testsupport::ReadBytes(second), "[List]\nItem1=Persian\n");
+    for (const QString& folder : platform::KeptCopyFolders())
+      EXPECT_EQ(FilesIn(folder), QStringList()) << folder.toStdString();
   }
 }
 
