@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
 [ $# -gt 0 ] && shift
-packages=(g++ cmake make qt6-base-dev libicu-dev libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xclip)
+packages=(g++ cmake make qt6-base-dev libicu-dev libgtest-dev libbenchmark-dev clang-format fonts-dejavu-core xvfb xclip
+  e2fsprogs mount)  # the last two make the small filesystems some save tests run on
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
