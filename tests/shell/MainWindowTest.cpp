@@ -52,6 +52,9 @@ TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
   MainWindowFixture h(kTwoLists, {"Arial", "tahoma", "Times", "TAHOMA", "Tahoma"});
   EXPECT_EQ(h.Tool("tlFont").ListIndex(), 1);
   EXPECT_EQ(h.Tool("tlFont").Text().toStdString(), "tahoma");
+  MainWindowFixture k(kTwoLists, {"Tahoma", "Verdana", "tahoma"});
+  EXPECT_EQ(k.Tool("tlFont").ListIndex(), 0);
+  EXPECT_EQ(k.Tool("tlFont").Text().toStdString(), "Tahoma");
 }
 
 // Without Tahoma the box holds the family drawn in its place, so imports draw in
