@@ -104,7 +104,7 @@ void frmCharDefault::bntOk_Click() {
   const double width = NormaliseBox(txtWidth);
   const double height = NormaliseBox(txtHeight);
 
-  if (const auto failure = doc::CheckFontSizes(maxWidth, maxHeight, width, height)) {
+  if (const auto failure = doc::CheckFontSizes(maxWidth, maxHeight, width, height, {S.MaxWidth, S.MaxHeight})) {
     ShowMessage(*failure, windowTitle(), 0);
     return;
   }

@@ -6,9 +6,12 @@
 
 namespace doc {
 
-std::optional<QString> CheckFontSizes(double maxWidth, double maxHeight, double width, double height) {
-  if (maxWidth < 1 || maxWidth > LargestMaxWidth) return QStringLiteral("Max width must be between 1-1024");
-  if (maxHeight < 1 || maxHeight > LargestMaxHeight) return QStringLiteral("Max height must be between 1-768");
+std::optional<QString> CheckFontSizes(double maxWidth, double maxHeight, double width, double height,
+                                      GlyphBox fontMaxima) {
+  const auto outside = [](double v, int32_t limit, int32_t kept) { return v < 1 || (v > limit && v != kept); };
+  if (outside(maxWidth, LargestMaxWidth, fontMaxima.width)) return QStringLiteral("Max width must be between 1-1024");
+  if (outside(maxHeight, LargestMaxHeight, fontMaxima.height))
+    return QStringLiteral("Max height must be between 1-768");
   // The upper bound is shown as its box shows the maximum.
   if (width < 1 || width > maxWidth)
     return QStringLiteral("Width must be between 1-%1").arg(QString::number(maxWidth, 'g', 15));

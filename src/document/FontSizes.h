@@ -14,16 +14,19 @@ namespace doc {
 constexpr int32_t LargestMaxWidth = 1024;
 constexpr int32_t LargestMaxHeight = 768;
 
-// The message of the first failing check, in the order maximum width, maximum height,
-// default width, default height; nullopt when all four pass. The sizes are the
-// numbers the boxes hold, not yet rounded: 1024.4 is too wide, 0.6 too small.
-std::optional<QString> CheckFontSizes(double maxWidth, double maxHeight, double width, double height);
-
 struct GlyphBox {
   int32_t width = 0;
   int32_t height = 0;
   bool operator==(const GlyphBox&) const = default;
 };
+
+// The message of the first failing check, in the order maximum width, maximum height,
+// default width, default height; nullopt when all four pass. The sizes are the
+// numbers the boxes hold, not yet rounded: 1024.4 is too wide, 0.6 too small. A maximum
+// equal to the font's own (a paste or an import may have raised it past the limit) is
+// accepted, so the other fields can be changed without clipping the large glyph.
+std::optional<QString> CheckFontSizes(double maxWidth, double maxHeight, double width, double height,
+                                      GlyphBox fontMaxima);
 
 // The size of the glyph with the most cells (the first of equal ones in code order);
 // 0 x 0 for a font without glyphs. Records shorter than their size header are skipped.

@@ -66,6 +66,22 @@ void DesignEditor::DrawFont() {
   SaveUndoAction();
 }
 
+void DesignEditor::ChangeGrid(const std::function<void()>& change) {
+  const std::optional<int> code = S.CurrentChar < 0 ? List.SelectedCode() : std::nullopt;
+  if (!code || *code < 0 || *code >= doc::GlyphCount) {
+    change();
+    return;
+  }
+  std::optional<std::string> loaded = doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight);
+  change();
+  if (!loaded || S.CurrentChar >= 0 || doc::CharRecord::Encode(S.DesignData, CharWidth, CharHeight) == loaded) return;
+  S.CurrentChar = *code;
+  History.SetRedoData({});
+  Tools.SetRedoEnabled(false);
+  History.Clear();
+  History.Push(std::move(*loaded));
+}
+
 // A record from a larger font is clipped by the codec to what the grid holds, so
 // nothing lands outside DesignData; DrawAll then brings the size within the maxima.
 // A record too short to carry a size (never made here) leaves the glyph alone.
@@ -107,8 +123,10 @@ void DesignEditor::CopyData() {
 }
 
 void DesignEditor::PasteData() {
-  SaveUndoAction();
-  if (!S.ClipData.empty()) ApplyRecord(S.ClipData);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    if (!S.ClipData.empty()) ApplyRecord(S.ClipData);
+  });
   DrawAll();
 }
 
@@ -124,82 +142,102 @@ void DesignEditor::ResetData() {
 }
 
 void DesignEditor::FlipHorizontal() {
-  SaveUndoAction();
-  doc::FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::FlipGridHorizontal(S.DesignData, CharWidth, CharHeight);
+  });
   DrawAll();
 }
 
 void DesignEditor::FlipVertical() {
-  SaveUndoAction();
-  doc::FlipGridVertical(S.DesignData, CharWidth, CharHeight);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::FlipGridVertical(S.DesignData, CharWidth, CharHeight);
+  });
   DrawAll();
 }
 
 void DesignEditor::Invert() {
-  SaveUndoAction();
-  doc::InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::InvertGrid(S.DesignData, CharWidth, CharHeight, static_cast<uint8_t>(S.CurrentColor));
+  });
   DrawAll();
 }
 
 // The shifts and the colour replacement leave the redraw to the caller.
 
 void DesignEditor::ShiftDataLeft() {
-  SaveUndoAction();
-  doc::ShiftGridLeft(S.DesignData);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::ShiftGridLeft(S.DesignData);
+  });
 }
 
 void DesignEditor::ShiftDataRight() {
-  SaveUndoAction();
-  doc::ShiftGridRight(S.DesignData);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::ShiftGridRight(S.DesignData);
+  });
 }
 
 void DesignEditor::ShiftDataUp() {
-  SaveUndoAction();
-  doc::ShiftGridUp(S.DesignData);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::ShiftGridUp(S.DesignData);
+  });
 }
 
 void DesignEditor::ShiftDataDown() {
-  SaveUndoAction();
-  doc::ShiftGridDown(S.DesignData);
+  ChangeGrid([this] {
+    SaveUndoAction();
+    doc::ShiftGridDown(S.DesignData);
+  });
 }
 
 void DesignEditor::ReplcaeDataColor(uint8_t SourceColor, uint8_t ChangeColor) {
-  SaveUndoAction();
-  doc::ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
+  ChangeGrid([&] {
+    SaveUndoAction();
+    doc::ReplaceGridColor(S.DesignData, SourceColor, ChangeColor);
+  });
 }
 
 // Each size step that changes the size is one undo step; a step at its limit is
 // ignored but still redraws, so the toolbar's size boxes show the size kept.
 
 void DesignEditor::WidthInc() {
-  if (CharWidth < S.MaxWidth) {
-    SaveUndoAction();
-    ++CharWidth;
-  }
+  if (CharWidth < S.MaxWidth)
+    ChangeGrid([this] {
+      SaveUndoAction();
+      ++CharWidth;
+    });
   DrawAll();
 }
 
 void DesignEditor::WidthDec() {
-  if (CharWidth > 1) {
-    SaveUndoAction();
-    --CharWidth;
-  }
+  if (CharWidth > 1)
+    ChangeGrid([this] {
+      SaveUndoAction();
+      --CharWidth;
+    });
   DrawAll();
 }
 
 void DesignEditor::HeightInc() {
-  if (CharHeight < S.MaxHeight) {
-    SaveUndoAction();
-    ++CharHeight;
-  }
+  if (CharHeight < S.MaxHeight)
+    ChangeGrid([this] {
+      SaveUndoAction();
+      ++CharHeight;
+    });
   DrawAll();
 }
 
 void DesignEditor::HeightDec() {
-  if (CharHeight > 1) {
-    SaveUndoAction();
-    --CharHeight;
-  }
+  if (CharHeight > 1)
+    ChangeGrid([this] {
+      SaveUndoAction();
+      --CharHeight;
+    });
   DrawAll();
 }
 
@@ -367,112 +405,119 @@ void DesignEditor::WriteCell(int64_t column, int64_t row, int button) {
 }
 
 void DesignEditor::picDesign_MouseDown(int button, int /*shift*/, float x, float y) {
-  const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
-  switch (S.CurrentTool) {
-    case doc::ToolPoint:
-      SaveUndoAction();
-      WriteCell(column, row, button);
-      stroke_ = {column, row, true};
-      break;
-    case doc::ToolLine:
-      DrawLine.X1 = DrawLine.X2 = x;
-      DrawLine.Y1 = DrawLine.Y2 = y;
-      DrawLine.Visible = true;
-      break;
-    case doc::ToolBorder:
-    case doc::ToolRectangle:
-      DrawRect.Left = DrawRect.AnchorX = DrawRect.EndX = x;
-      DrawRect.Top = DrawRect.AnchorY = DrawRect.EndY = y;
-      DrawRect.Width = DrawRect.Height = 0;
-      DrawRect.Visible = true;
-      break;
-    case doc::ToolReplaceColor: {
-      // The colour to replace is read from the clicked cell; off the grid there is
-      // nothing to read, so the click does nothing (no undo state, no redraw).
-      const int cx = static_cast<int>(column), cy = static_cast<int>(row);
-      if (column != cx || row != cy || !S.DesignData.Contains(cx, cy)) break;
-      const uint8_t source = S.DesignData.Get(cx, cy);
-      if (button == ButtonLeft && S.CurrentColor >= 1 && S.CurrentColor <= 15)
-        ReplcaeDataColor(source, static_cast<uint8_t>(S.CurrentColor));
-      else if (button == ButtonRight)
-        ReplcaeDataColor(source, 0);
-      DrawAll();
-      break;
+  ChangeGrid([&] {
+    const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
+    switch (S.CurrentTool) {
+      case doc::ToolPoint:
+        SaveUndoAction();
+        WriteCell(column, row, button);
+        stroke_ = {column, row, true};
+        break;
+      case doc::ToolLine:
+        DrawLine.X1 = DrawLine.X2 = x;
+        DrawLine.Y1 = DrawLine.Y2 = y;
+        DrawLine.Visible = true;
+        break;
+      case doc::ToolBorder:
+      case doc::ToolRectangle:
+        DrawRect.Left = DrawRect.AnchorX = DrawRect.EndX = x;
+        DrawRect.Top = DrawRect.AnchorY = DrawRect.EndY = y;
+        DrawRect.Width = DrawRect.Height = 0;
+        DrawRect.Visible = true;
+        break;
+      case doc::ToolReplaceColor: {
+        // The colour to replace is read from the clicked cell; off the grid there is
+        // nothing to read, so the click does nothing (no undo state, no redraw).
+        const int cx = static_cast<int>(column), cy = static_cast<int>(row);
+        if (column != cx || row != cy || !S.DesignData.Contains(cx, cy)) break;
+        const uint8_t source = S.DesignData.Get(cx, cy);
+        if (button == ButtonLeft && S.CurrentColor >= 1 && S.CurrentColor <= 15)
+          ReplcaeDataColor(source, static_cast<uint8_t>(S.CurrentColor));
+        else if (button == ButtonRight)
+          ReplcaeDataColor(source, 0);
+        DrawAll();
+        break;
+      }
+      default: break;
     }
-    default: break;
-  }
+  });
 }
 
 void DesignEditor::picDesign_MouseMove(int button, int /*shift*/, float x, float y) {
   if (button == 0) return;
-  switch (S.CurrentTool) {
-    case doc::ToolPoint: {
-      // A freehand stroke paints every cell from the previous pointer cell to the current
-      // one by the line rule, so fast moves leave no gaps at any cell size.
-      const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
-      if (stroke_.active)
-        doc::LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
-                       [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
-      else
-        WriteCell(column, row, button);
-      stroke_ = {column, row, true};
-      break;
+  ChangeGrid([&] {
+    switch (S.CurrentTool) {
+      case doc::ToolPoint: {
+        // A freehand stroke paints every cell from the previous pointer cell to the current
+        // one by the line rule, so fast moves leave no gaps at any cell size.
+        const int64_t column = CellOf(x, CellSize), row = CellOf(y, CellSize);
+        if (stroke_.active)
+          doc::LineCells(stroke_.column, stroke_.row, column, row, S.DesignData,
+                         [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+        else
+          WriteCell(column, row, button);
+        stroke_ = {column, row, true};
+        break;
+      }
+      case doc::ToolLine:
+        if (DrawLine.Visible) {
+          DrawLine.X2 = x;
+          DrawLine.Y2 = y;
+        }
+        break;
+      case doc::ToolBorder:
+      case doc::ToolRectangle:
+        if (DrawRect.Visible) {
+          DrawRect.EndX = x;
+          DrawRect.EndY = y;
+          DrawRect.Left = std::min(DrawRect.AnchorX, x);
+          DrawRect.Top = std::min(DrawRect.AnchorY, y);
+          DrawRect.Width = std::fabs(x - DrawRect.AnchorX);
+          DrawRect.Height = std::fabs(y - DrawRect.AnchorY);
+        }
+        break;
+      default: break;
     }
-    case doc::ToolLine:
-      if (DrawLine.Visible) {
-        DrawLine.X2 = x;
-        DrawLine.Y2 = y;
-      }
-      break;
-    case doc::ToolBorder:
-    case doc::ToolRectangle:
-      if (DrawRect.Visible) {
-        DrawRect.EndX = x;
-        DrawRect.EndY = y;
-        DrawRect.Left = std::min(DrawRect.AnchorX, x);
-        DrawRect.Top = std::min(DrawRect.AnchorY, y);
-        DrawRect.Width = std::fabs(x - DrawRect.AnchorX);
-        DrawRect.Height = std::fabs(y - DrawRect.AnchorY);
-      }
-      break;
-    default: break;
-  }
+  });
 }
 
 void DesignEditor::picDesign_MouseUp(int button, int /*shift*/, float /*x*/, float /*y*/) {
-  stroke_.active = false;
-  // The committing tools take their shape from the band as the last move left it.
-  switch (S.CurrentTool) {
-    case doc::ToolLine: {
-      SaveUndoAction();
-      const bool shown = DrawLine.Visible;
-      DrawLine.Visible = false;
-      const RubberLine& l = DrawLine;
-      if (shown && (BeyondOneCell(l.X1, l.X2, CellSize) || BeyondOneCell(l.Y1, l.Y2, CellSize)))
-        doc::LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
-                       S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
-      break;
+  ChangeGrid([&] {
+    stroke_.active = false;
+    // The committing tools take their shape from the band as the last move left it.
+    switch (S.CurrentTool) {
+      case doc::ToolLine: {
+        SaveUndoAction();
+        const bool shown = DrawLine.Visible;
+        DrawLine.Visible = false;
+        const RubberLine& l = DrawLine;
+        if (shown && (BeyondOneCell(l.X1, l.X2, CellSize) || BeyondOneCell(l.Y1, l.Y2, CellSize)))
+          doc::LineCells(CellOf(l.X1, CellSize), CellOf(l.Y1, CellSize), CellOf(l.X2, CellSize), CellOf(l.Y2, CellSize),
+                         S.DesignData, [&](int64_t cx, int64_t cy) { WriteCell(cx, cy, button); });
+        break;
+      }
+      case doc::ToolBorder:
+      case doc::ToolRectangle: {
+        SaveUndoAction();
+        const bool shown = DrawRect.Visible;
+        DrawRect.Visible = false;
+        const RubberRect& r = DrawRect;
+        if (!shown || !(BeyondOneCell(r.AnchorX, r.EndX, CellSize) || BeyondOneCell(r.AnchorY, r.EndY, CellSize)))
+          break;
+        if (button != ButtonLeft && button != ButtonRight) break;
+        const int64_t ax = CellOf(r.AnchorX, CellSize), ex = CellOf(r.EndX, CellSize);
+        const int64_t ay = CellOf(r.AnchorY, CellSize), ey = CellOf(r.EndY, CellSize);
+        const int64_t x1 = std::min(ax, ex), x2 = std::max(ax, ex), y1 = std::min(ay, ey), y2 = std::max(ay, ey);
+        const doc::DesignGrid& g = S.DesignData;
+        const bool edgesOnly = S.CurrentTool == doc::ToolBorder;
+        for (int64_t cy = std::max<int64_t>(y1, g.LowY()); cy <= std::min<int64_t>(y2, g.HighY()); ++cy)
+          for (int64_t cx = std::max<int64_t>(x1, g.LowX()); cx <= std::min<int64_t>(x2, g.HighX()); ++cx)
+            if (!edgesOnly || cx == x1 || cx == x2 || cy == y1 || cy == y2) WriteCell(cx, cy, button);
+        break;
+      }
+      default: break;
     }
-    case doc::ToolBorder:
-    case doc::ToolRectangle: {
-      SaveUndoAction();
-      const bool shown = DrawRect.Visible;
-      DrawRect.Visible = false;
-      const RubberRect& r = DrawRect;
-      if (!shown || !(BeyondOneCell(r.AnchorX, r.EndX, CellSize) || BeyondOneCell(r.AnchorY, r.EndY, CellSize))) break;
-      if (button != ButtonLeft && button != ButtonRight) break;
-      const int64_t ax = CellOf(r.AnchorX, CellSize), ex = CellOf(r.EndX, CellSize);
-      const int64_t ay = CellOf(r.AnchorY, CellSize), ey = CellOf(r.EndY, CellSize);
-      const int64_t x1 = std::min(ax, ex), x2 = std::max(ax, ex), y1 = std::min(ay, ey), y2 = std::max(ay, ey);
-      const doc::DesignGrid& g = S.DesignData;
-      const bool edgesOnly = S.CurrentTool == doc::ToolBorder;
-      for (int64_t cy = std::max<int64_t>(y1, g.LowY()); cy <= std::min<int64_t>(y2, g.HighY()); ++cy)
-        for (int64_t cx = std::max<int64_t>(x1, g.LowX()); cx <= std::min<int64_t>(x2, g.HighX()); ++cx)
-          if (!edgesOnly || cx == x1 || cx == x2 || cy == y1 || cy == y2) WriteCell(cx, cy, button);
-      break;
-    }
-    default: break;
-  }
+  });
   DrawPreview();
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -91,6 +92,12 @@ class DesignEditor final : public doc::DesignProcedures {
   void SaveFontData() override;
   void LoadFontData() override;
   void DrawFont() override;
+  // Runs one change of the grid. While no glyph is current, a change that alters the
+  // glyph makes the selected item's glyph current, as a double click would but keeping
+  // the grid: the grid as it stood becomes its loaded state, so one Undo takes the change
+  // back and nothing drawn before a glyph was chosen is lost. Without a selected item the
+  // change only runs.
+  void ChangeGrid(const std::function<void()>& change);
 
   // Rendering.
   void DrawAll() override;

@@ -67,6 +67,9 @@ QFont ToolbarFont(const FontImportSettings& settings) {
   font.setBold(settings.bold);
   font.setItalic(settings.italic);
   font.setUnderline(settings.underline);
+  // Drawn unsmoothed, so a glyph is seeded as the font draws it at this size: every grey
+  // edge pixel counts as ink, and smoothing fattened each stroke by a cell on each side.
+  font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
 
@@ -87,7 +90,7 @@ void DrawOnSurface(QImage& surface, const QFont& font, const QString& t, bool rt
   }
   layout.endLayout();
   QPainter painter(&surface);
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setPen(Qt::black);
   layout.draw(&painter, QPointF(0, 0));
 }

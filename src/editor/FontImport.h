@@ -25,8 +25,8 @@ int32_t GetPointColor(int x, int y, const QImage& picture, QRgb backColor = qRgb
 // The row counters and sampled rows were 16-bit; values beyond are held at its ends.
 double Clamp16(double v);
 
-// The font chosen in the toolbar's font band. A size that is not a positive number
-// falls back to the toolbar's default; an unknown name lets Qt substitute.
+// The font chosen in the toolbar's font band, without smoothing. A size that is not a
+// positive number falls back to the toolbar's default; an unknown name lets Qt substitute.
 QFont ToolbarFont(const FontImportSettings& settings);
 
 // Right-to-left when the list marked it ("\rtl", held as U+200F) or when its
@@ -38,8 +38,8 @@ bool IsRightToLeftText(const QString& t);
 // of t that can appear on a surface this wide (t itself for any ordinary text).
 QString VisiblePart(const QString& t, bool rtl, const QFontMetricsF& metrics, int surfaceWidth);
 
-// Clears the surface and draws t in black with its top-left corner at (0, 0), in the
-// direction given (the whole text's, as its marker may stand at the end).
+// Clears the surface and draws t in black, unsmoothed, with its top-left corner at (0, 0),
+// in the direction given (the whole text's, as its marker may stand at the end).
 void DrawOnSurface(QImage& surface, const QFont& font, const QString& t, bool rtl);
 
 // Cell (x, y) of columns 0..lastColumn and rows 0..lastRow takes `ink` where the

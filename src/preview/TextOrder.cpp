@@ -14,9 +14,15 @@ struct CloseBidi {
   void operator()(UBiDi* b) const { ubidi_close(b); }
 };
 
-// The embedding level of every UTF-16 unit of the text; empty when ICU cannot order it
-// (the codes then keep the order of the text).
-std::vector<UBiDiLevel> Levels(const QString& text, bool rightToLeft) {
+// What the algorithm makes of the whole text, direction marks included: the level and the
+// visual position (from the left) of every UTF-16 unit. Both empty when ICU cannot order
+// it (the codes then keep the order of the text).
+struct BidiText {
+  std::vector<UBiDiLevel> levels;
+  std::vector<int32_t> visualAt;
+};
+
+BidiText Analyse(const QString& text, bool rightToLeft) {
   const auto len = static_cast<int32_t>(std::min<qsizetype>(text.size(), INT32_MAX));
   UErrorCode err = U_ZERO_ERROR;
   std::unique_ptr<UBiDi, CloseBidi> bidi(ubidi_openSized(len, 0, &err));
@@ -25,7 +31,10 @@ std::vector<UBiDiLevel> Levels(const QString& text, bool rightToLeft) {
   if (U_FAILURE(err)) return {};
   const UBiDiLevel* levels = ubidi_getLevels(bidi.get(), &err);
   if (U_FAILURE(err) || levels == nullptr) return {};
-  return std::vector<UBiDiLevel>(levels, levels + len);
+  BidiText out{std::vector<UBiDiLevel>(levels, levels + len), std::vector<int32_t>(static_cast<size_t>(len))};
+  ubidi_getLogicalMap(bidi.get(), out.visualAt.data(), &err);
+  if (U_FAILURE(err)) return {};
+  return out;
 }
 
 }  // namespace
@@ -34,18 +43,21 @@ std::vector<int> DrawOrder(const CharTables& t, const QString& text, const std::
                            bool rightToLeft) {
   std::vector<int> codes(shaped.size());
   for (size_t i = 0; i < shaped.size(); ++i) codes[i] = shaped[i].code;
-  const std::vector<UBiDiLevel> textLevels = Levels(text, rightToLeft);
-  if (shaped.empty() || textLevels.empty()) return codes;
+  const BidiText bidi = Analyse(text, rightToLeft);
+  if (shaped.empty() || bidi.levels.empty()) return codes;
 
-  // Each code sits at the level of the character it was made from; a lam-alef spans two
-  // characters of one run, so its first one stands for both.
-  std::vector<UBiDiLevel> levels(shaped.size());
+  // Each code stands where the character it was made from stands in the whole text, so a
+  // direction mark that yields no code still splits the runs on both sides of it; a
+  // lam-alef spans two characters of one run, so its first one stands for both.
+  const auto units = static_cast<qsizetype>(bidi.levels.size());
+  if (!std::all_of(shaped.begin(), shaped.end(), [units](const ShapedCode& c) { return c.at >= 0 && c.at < units; }))
+    return codes;  // not the shaping of this text
+  std::vector<int32_t> visual(shaped.size());
   for (size_t i = 0; i < shaped.size(); ++i) {
     const qsizetype at = shaped[i].at;
-    const bool inText = at >= 0 && at < static_cast<qsizetype>(textLevels.size());
-    levels[i] = inText ? textLevels[static_cast<size_t>(at)] : UBiDiLevel(rightToLeft ? 1 : 0);
+    visual[i] = bidi.visualAt[static_cast<size_t>(at)];
     // The mirroring rule: a mirrored character in a right-to-left run shows its partner.
-    if (inText && (levels[i] & 1)) {
+    if (bidi.levels[static_cast<size_t>(at)] & 1) {
       const char16_t u = text[at].unicode();
       if (!QChar::isSurrogate(u) && u_isMirrored(u)) {
         const UChar32 partner = u_charMirror(u);
@@ -54,10 +66,11 @@ std::vector<int> DrawOrder(const CharTables& t, const QString& text, const std::
     }
   }
 
-  std::vector<int32_t> logicalOf(shaped.size());
-  ubidi_reorderVisual(levels.data(), static_cast<int32_t>(levels.size()), logicalOf.data());
+  std::vector<size_t> byPosition(shaped.size());
+  for (size_t i = 0; i < byPosition.size(); ++i) byPosition[i] = i;
+  std::stable_sort(byPosition.begin(), byPosition.end(), [&](size_t a, size_t b) { return visual[a] < visual[b]; });
   std::vector<int> order(shaped.size());
-  for (size_t v = 0; v < logicalOf.size(); ++v) order[v] = codes[static_cast<size_t>(logicalOf[v])];
+  for (size_t v = 0; v < byPosition.size(); ++v) order[v] = codes[byPosition[v]];
   // From the left for a left-to-right pen, from the right for a right-to-left one.
   if (rightToLeft) std::reverse(order.begin(), order.end());
   return order;

@@ -15,7 +15,8 @@ namespace preview {
 // left (the paragraph runs right to left), the pen moves leftwards and they come from
 // the right. A paired bracket or guillemet inside a right-to-left run takes the code of its
 // mirrored partner, so that it points the way the run reads. A text of Persian letters
-// alone keeps the order of the text right to left.
+// alone keeps the order of the text right to left. Each code stands where its character
+// stands in the whole text, so a direction mark keeps its effect though it draws nothing.
 std::vector<int> DrawOrder(const CharTables& t, const QString& text, const std::vector<ShapedCode>& shaped,
                            bool rightToLeft);
 

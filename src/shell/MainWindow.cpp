@@ -123,8 +123,10 @@ void frmMain::RunCommand(const CommandCall& call) {
     case Command::CopyData: Design->CopyData(); break;
     case Command::PasteData: Design->PasteData(); break;
     case Command::ClearDesignData:
-      Design->SaveUndoAction();  // Clear is one undo step like every other edit
-      doc::ClearDesignData(S);
+      Design->ChangeGrid([this] {
+        Design->SaveUndoAction();  // Clear is one undo step like every other edit
+        doc::ClearDesignData(S);
+      });
       break;
     case Command::RemoveCharacter: picCharList->RemoveCharacter(); break;
     case Command::WidthInc: Design->WidthInc(); break;

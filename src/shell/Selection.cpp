@@ -64,11 +64,15 @@ void ToolKeyDown(editor::DesignEditor& ed, const QString& key, const QString& te
     ToolChange(ed, key, text);
   } else if (key == QLatin1String("tlWidth")) {
     // DrawAll lowers a width above MaxWidth; a record cannot hold a negative one.
-    ed.CharWidth = std::max(0, TextNumber(text));
-    ed.DrawAll();
+    ed.ChangeGrid([&] {
+      ed.CharWidth = std::max(0, TextNumber(text));
+      ed.DrawAll();
+    });
   } else if (key == QLatin1String("tlHeight")) {
-    ed.CharHeight = std::max(0, TextNumber(text));
-    ed.DrawAll();
+    ed.ChangeGrid([&] {
+      ed.CharHeight = std::max(0, TextNumber(text));
+      ed.DrawAll();
+    });
   }
 }
 

@@ -193,6 +193,35 @@ TEST_F(LCDPreview, HalfSpaceJoinerAndDirectionMarksDrawNothing) {
   }
 }
 
+// A direction mark between two runs keeps them two runs: the behs joined across the
+// mark read initial then final from the left, and B stands left of A.
+TEST_F(LCDPreview, DirectionMarkBetweenTwoRunsKeepsThemApart) {
+  s.FontData[175] = Solid(3, 3, 4);  // beh, initial
+  s.FontData[174] = Solid(3, 3, 8);  // beh, final
+  preview::frmLCDTest w(s, s.ColorTable, tables);
+  struct Case {
+    const char* name;
+    std::u16string text;
+    bool rightToLeft;
+    std::vector<QRgb> leftToRight;  // the glyphs' colours on the display from the left
+  };
+  const auto colour = [&](int i) { return s.ColorTable[size_t(i)] & 0xFFFFFF; };
+  for (const Case& c : {Case{"lcd-beh-lrm-beh", u"\u0628\u200E\u0628", false, {colour(4), colour(8)}},
+                        Case{"lcd-a-rlm-b", u"A\u200FB", true, {green & 0xFFFFFF, red & 0xFFFFFF}}}) {
+    SCOPED_TRACE(c.name);
+    w.txtText->setText(QString::fromStdU16String(c.text));
+    w.chkRightToLeft->setChecked(c.rightToLeft);
+    w.btnDraw_Click();
+    const QImage img = Grab(w, c.name);
+    std::vector<QRgb> seen;
+    for (int x = preview::LCDDisplayArea.left(); x <= preview::LCDDisplayArea.right(); ++x) {
+      const QRgb px = img.pixel(x, 50) & 0xFFFFFF;
+      if (px != (Blue & 0xFFFFFF) && (seen.empty() || seen.back() != px)) seen.push_back(px);
+    }
+    EXPECT_EQ(seen, c.leftToRight);
+  }
+}
+
 TEST_F(LCDPreview, DamagedCellsTakeTheFixedColourAndHugeGlyphsAreClipped) {
   s.FontData['A'] = previewtest::Record(3, 1, [](int x, int) { return x == 1 ? 200 : 1; });
   s.FontData['B'] = previewtest::Record(2, 1, [](int, int) { return 5; }).substr(0, 5);  // short

@@ -106,6 +106,35 @@ TEST_F(LEDPreview, PersianReadsRightToLeftWithoutTheOption) {
   EXPECT_EQ(Glyphs(w.Panel(), "ba"), "ab..");  // beh at the right of alef
 }
 
+// A direction mark between two runs keeps them two runs, on the panel as on the LCD.
+TEST_F(LEDPreview, DirectionMarkBetweenTwoRunsKeepsThemApart) {
+  s.FontData[175] = Record(1, 2, [](int, int y) { return y == 0 ? 1 : 0; });  // beh, initial
+  s.FontData[174] = Record(1, 2, [](int, int y) { return y == 1 ? 1 : 0; });  // beh, final
+  s.FontData['A'] = Record(1, 2, [](int, int y) { return y == 0 ? 1 : 0; });
+  s.FontData['B'] = Record(1, 2, [](int, int y) { return y == 1 ? 1 : 0; });
+  preview::frmLEDTest w(s, s.LEDRows, tables);
+  Show(w, QString::fromStdU16String(u"\u0628\u200E\u0628"), "4");
+  previewtest::Grab(w, "led-beh-lrm-beh");
+  EXPECT_EQ(Glyphs(w.Panel(), "if"), "if..");  // initial, then final, from the left
+  Show(w, QString::fromStdU16String(u"A\u200FB"), "4", {2});
+  const QImage img = previewtest::Grab(w, "led-a-rlm-b");
+  EXPECT_EQ(Glyphs(w.Panel(), "AB"), "..BA");  // from the last column leftwards: A, then B
+  // The grab shows it: the lit lamp of row 1 (B) left of the lit lamp of row 0 (A).
+  const QPoint o = w.picLED->pos();
+  const double mx = w.picLED->DotsPerMmX(), my = w.picLED->DotsPerMmY();
+  const double pitch = w.txtPitch->text().toDouble(), half = w.txtLEDSize->text().toDouble() / 2;
+  auto lamp = [&](int c, int r) {
+    return img.pixel(o.x() + static_cast<int>((pitch * c + half) * mx),
+                     o.y() + static_cast<int>((pitch * r + half) * my)) &
+           0xFFFFFF;
+  };
+  const QRgb on = qRgb(200, 0, 0) & 0xFFFFFF;
+  EXPECT_EQ(lamp(2, 1), on);
+  EXPECT_EQ(lamp(3, 0), on);
+  EXPECT_NE(lamp(2, 0), on);
+  EXPECT_NE(lamp(3, 1), on);
+}
+
 TEST_F(LEDPreview, WidthIsRoundedAndLimited) {
   s.FontData['A'] = Solid(1, 1, 1);
   preview::frmLEDTest w(s, s.LEDRows, tables);

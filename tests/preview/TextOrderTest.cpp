@@ -55,7 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"ParenthesesAroundLatinRightToLeft", u"(A)", true, {')', 'A', '('}},
         // A number after a Persian word in left-to-right text belongs to the word's run.
         OrderCase{"NumberAfterPersianLeftToRight", u"\u0628 12", false, {129, 130, 32, 173}},
-        OrderCase{"Empty", u"", true, {}}),
+        // A direction mark between two runs keeps them apart though it draws nothing: two
+        // one-letter right-to-left runs, left to right; two left-to-right ones, right to left.
+        OrderCase{"LeftToRightMarkSplitsTwoBehs", u"\u0628\u200E\u0628", false, {175, 174}},
+        OrderCase{"RightToLeftMarkSplitsLatinRightToLeft", u"A\u200FB", true, {'A', 'B'}},
+        // A mark of the run's own direction joins it into one run, as without the mark.
+        OrderCase{"RightToLeftMarkInsideBehs", u"\u0628\u200F\u0628", false, {174, 175}},
+        OrderCase{"LeftToRightMarkInsideLatin", u"A\u200EB", true, {'B', 'A'}},
+        // Marks at the ends change nothing.
+        OrderCase{"MarksAtTheEnds", u"\u200FAB\u200E", false, {'A', 'B'}}, OrderCase{"Empty", u"", true, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

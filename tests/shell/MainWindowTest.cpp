@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QMap>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +53,9 @@ TEST(MainWindowStartUp, FontsInDatabaseOrderWithTahomaChosenByWholeName) {
   MainWindowFixture h(kTwoLists, {"Arial", "tahoma", "Times", "TAHOMA", "Tahoma"});
   EXPECT_EQ(h.Tool("tlFont").ListIndex(), 1);
   EXPECT_EQ(h.Tool("tlFont").Text().toStdString(), "tahoma");
+  MainWindowFixture k(kTwoLists, {"Tahoma", "Verdana", "tahoma"});
+  EXPECT_EQ(k.Tool("tlFont").ListIndex(), 0);
+  EXPECT_EQ(k.Tool("tlFont").Text().toStdString(), "Tahoma");
 }
 
 // Without Tahoma the box holds the family drawn in its place, so imports draw in
@@ -108,6 +112,49 @@ TEST(MainWindowCommands, DoubleClickSwitchesDrawAndSaveMarksTheFontChanged) {
   EXPECT_TRUE(f.s.FontModified);
   EXPECT_EQ(static_cast<unsigned char>(f.s.FontData[65][4]), 3);
   EXPECT_TRUE(f.win->picCharList->ImageList1.ListImages.Contains("A65"));
+}
+
+// The text drawn on a white page of the import surface's size, as the font draws it at
+// 16 points, smoothed or not.
+QImage Rendering(const QString& text, bool smoothed) {
+  QImage page(1024, 768, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QFont font("DejaVu Sans");
+  font.setPointSizeF(16);
+  font.setStyleStrategy(smoothed ? QFont::PreferAntialias : QFont::NoAntialias);
+  QPainter p(&page);
+  p.setRenderHint(QPainter::TextAntialiasing, smoothed);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QPointF(0, QFontMetricsF(font, &page).ascent()), text);
+  return page;
+}
+
+// A glyph seeded from a system font (a visit to a code without data) is the font's own
+// unsmoothed rendering, cell for pixel; smoothed, each stroke came out a cell wider on
+// each side, as every grey edge pixel counts as ink.
+TEST(MainWindowCommands, SeededGlyphsAreTheFontsUnsmoothedRendering) {
+  MainWindowFixture f("[List]\nItem1=Latin\n[Latin]\nChars65=A\nChars108=l\n");
+  f.Tool("tlFont").SetText("DejaVu Sans");
+  ASSERT_EQ(f.Tool("tlSize").Text(), "16");
+  for (const auto& [code, text] : {std::pair{65, "A"}, std::pair{108, "l"}}) {
+    SCOPED_TRACE(text);
+    f.win->picCharList->SelectCode(code);
+    f.win->picCharList->lvChars_DblClick();
+    ASSERT_EQ(f.s.CurrentChar, code);
+    const QImage unsmoothed = Rendering(text, false), smoothed = Rendering(text, true);
+    const int width = f.win->Design->CharWidth;
+    int cells = 0, greyInk = 0;
+    for (int y = 0; y <= f.s.DesignData.HighY(); ++y)
+      for (int x = 0; x <= width; ++x) {
+        const bool black = (unsmoothed.pixel(x, y) & 0xFFFFFF) == 0;
+        EXPECT_EQ(f.s.DesignData.Get(x, y), black ? 1 : 0) << x << "," << y;
+        cells += f.s.DesignData.Get(x, y) != 0;
+        greyInk += (smoothed.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+      }
+    EXPECT_GT(cells, 10);
+    EXPECT_GT(greyInk, cells + cells / 4);  // what the smoothed drawing would have seeded
+  }
 }
 
 // Clear and the shifts leave their redraw to the caller: after the click the grid

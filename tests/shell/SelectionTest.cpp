@@ -90,6 +90,20 @@ TEST(Selection, EnterInSizeBoxesSetsGlyphSizeWithinLimits) {
   for (int i = 0; i < doc::UndoHistory::Slots; ++i) EXPECT_TRUE(f.ed.History.Slot(i).empty());
 }
 
+// At start-up (item 000 selected, no glyph loaded) a typed size is the first change:
+// glyph 000 becomes current at the size it had, so one Undo brings that size back.
+TEST(Selection, SizeTypedAtStartUpMakesTheSelectedGlyphCurrent) {
+  EditorFixture f;
+  f.host.selected = 0;
+  shell::ToolKeyDown(f.ed, "tlHeight", "14", 13);  // the height it has: no change
+  EXPECT_EQ(f.s.CurrentChar, -1);
+  shell::ToolKeyDown(f.ed, "tlWidth", "12", 13);
+  EXPECT_EQ(f.s.CurrentChar, 0);
+  EXPECT_EQ(f.ed.CharWidth, 12);
+  f.ed.Undo();
+  EXPECT_EQ(f.ed.CharWidth, 8);
+}
+
 controls::Modal::Answer Type(const QString& text) {
   return [text](QDialog& d) {
     auto& box = dynamic_cast<QInputDialog&>(d);
