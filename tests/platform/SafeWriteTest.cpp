@@ -130,12 +130,16 @@ TEST(SafeWrite, KeepsAttributesAndSecondNamesAndLeavesNoCopy) {
     const QByteArray name = QFile::encodeName(file);
     if (::setxattr(name.constData(), "user.origin", "shipped", 7, 0) != 0)
       GTEST_SKIP() << "this filesystem keeps no extended attributes";
-    if (twoNames) ASSERT_EQ(::link(name.constData(), QFile::encodeName(second).constData()), 0);
+    if (twoNames) {
+      ASSERT_EQ(::link(name.constData(), QFile::encodeName(second).constData()), 0);
+    }
     EXPECT_EQ(Text(SafeWrite(file, "[List]\nItem1=Persian\n")), "(written)");
     char value[16] = {};
     EXPECT_EQ(::getxattr(name.constData(), "user.origin", value, sizeof value), 7);
     EXPECT_STREQ(value, "shipped");
-    if (twoNames) EXPECT_EQ(testsupport::ReadBytes(second), "[List]\nItem1=Persian\n");
+    if (twoNames) {
+      EXPECT_EQ(testsupport::ReadBytes(second), "[List]\nItem1=Persian\n");
+    }
     for (const QString& folder : platform::KeptCopyFolders())
       EXPECT_EQ(FilesIn(folder), QStringList()) << folder.toStdString();
   }
