@@ -452,6 +452,8 @@ std::optional<QString> WriteInPlace(const Target& t, const QByteArray& bytes, qs
   if (!kept) return QStringLiteral("no copy of it can be kept while it is rewritten (%1)").arg(keptReason);
   const auto size = static_cast<off_t>(bytes.size());
   if (const int err = Reserve(f.get(), before, size)) {
+    // Blocks a reservation cut short took beyond the end go back to the disk.
+    (void)!::ftruncate(f.get(), before.st_size);
     kept->Remove();
     return Reason(err);
   }
@@ -464,8 +466,10 @@ std::optional<QString> WriteInPlace(const Target& t, const QByteArray& bytes, qs
   if (err == kDone) err = WriteAt(f.get(), bytes.constData() + seal, static_cast<size_t>(size) - seal, off_t(seal));
   if (err == kDone && ::ftruncate(f.get(), size) != 0) err = errno;
   if (err == kDone) err = Sync(f.get());
-  if (err == kDone && seal > 0) err = WriteAt(f.get(), bytes.constData(), seal, 0);
-  if (err == kDone) err = Sync(f.get());
+  if (err == kDone && seal > 0) {
+    err = WriteAt(f.get(), bytes.constData(), seal, 0);
+    if (err == kDone) err = Sync(f.get());
+  }
   if (err == kDone || kept->RestoreInto(f.get(), before.st_size)) {
     kept->Remove();
     return err == kDone ? std::nullopt : std::optional<QString>(Reason(err));
