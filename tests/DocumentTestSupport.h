@@ -73,25 +73,39 @@ inline int InChildProcess(const std::function<int()>& body) {
 // The exit status of a child that could not make the surroundings its check needs.
 constexpr int kCannotSetUp = 2;
 
-// Runs check as an ordinary user and tells whether it held. Root may write any
-// file, so as root it runs in a child process that gives up root first (user and
-// group 65534, no further groups); files it must reach need permissions for others.
-// nullopt when root cannot give up its rights here.
-// groups are further groups the user is a member of.
-inline std::optional<bool> TryAsOrdinaryUser(const std::function<bool()>& check,
-                                             const std::vector<gid_t>& groups = {}) {
-  if (::geteuid() != 0) return groups.empty() ? std::optional<bool>(check()) : std::nullopt;
+// Runs check in a child process once setUp has made the surroundings it needs, and
+// tells whether it held; nullopt when setUp could not (it returned false).
+inline std::optional<bool> InChildAfter(const std::function<bool()>& setUp, const std::function<bool()>& check) {
   const int status = InChildProcess([&] {
-    if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-      return kCannotSetUp;
+    if (!setUp()) return kCannotSetUp;
     return check() ? 0 : 1;
   });
   if (status == kCannotSetUp) return std::nullopt;
   return status == 0;
 }
 
+// Gives up root for good: user and group 65534, member of these further groups only.
+inline bool BecomeOrdinaryUser(const std::vector<gid_t>& groups = {}) {
+  return ::setgroups(groups.size(), groups.data()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+}
+
+// Runs check as an ordinary user and tells whether it held. Root may write any
+// file, so as root it runs in a child process that gives up root first (user and
+// group 65534, no further groups but groups); files it must reach need permissions
+// for others. nullopt when root cannot give up its rights here.
+inline std::optional<bool> TryAsOrdinaryUser(const std::function<bool()>& check,
+                                             const std::vector<gid_t>& groups = {}) {
+  if (::geteuid() != 0) return groups.empty() ? std::optional<bool>(check()) : std::nullopt;
+  return InChildAfter([&] { return BecomeOrdinaryUser(groups); }, check);
+}
+
 // The same, where rights that cannot be dropped count as the check failing.
 inline bool AsOrdinaryUser(const std::function<bool()>& check) { return TryAsOrdinaryUser(check).value_or(false); }
+
+// A mount table of the process's own, so that what it mounts ends with it.
+inline bool OwnMountTable() {
+  return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
 
 // Runs check in a child process with a mount table of its own, in which folder (it must
 // exist) holds a new, empty filesystem of the given size that every user may write: a
@@ -100,14 +114,12 @@ inline bool AsOrdinaryUser(const std::function<bool()>& check) { return TryAsOrd
 inline std::optional<bool> OnSmallFilesystem(const QString& folder, int kilobytes, const std::function<bool()>& check) {
   const QByteArray where = QFile::encodeName(folder);
   const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0777";
-  const int status = InChildProcess([&] {
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) != 0)
-      return kCannotSetUp;
-    return check() ? 0 : 1;
-  });
-  if (status == kCannotSetUp) return std::nullopt;
-  return status == 0;
+  return InChildAfter(
+      [&] {
+        return OwnMountTable() &&
+               ::mount("tmpfs", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0;
+      },
+      check);
 }
 
 // The same with a filesystem of the given type ("ext2", say) made in the file image and
@@ -117,20 +129,18 @@ inline std::optional<bool> OnSmallFilesystem(const QString& folder, int kilobyte
 inline std::optional<bool> OnLoopFilesystem(const QString& image, const QByteArray& type, int kilobytes,
                                             const QString& folder, const std::function<bool()>& check) {
   const QByteArray file = QFile::encodeName(image), where = QFile::encodeName(folder);
-  const int status = InChildProcess([&] {
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-      return kCannotSetUp;
-    QFile blank(image);
-    if (!blank.open(QIODevice::WriteOnly) || !blank.resize(qint64{kilobytes} * 1024)) return kCannotSetUp;
-    blank.close();
-    const QByteArray tools = "PATH=/usr/sbin:/usr/bin:/sbin:/bin ";
-    const QByteArray make = tools + "mkfs." + type + " -q -F '" + file + "' >/dev/null 2>&1 && " + tools + "mount -t " +
-                            type + " -o loop '" + file + "' '" + where + "' >/dev/null 2>&1";
-    if (std::system(make.constData()) != 0 || ::chmod(where.constData(), 0777) != 0) return kCannotSetUp;
-    return check() ? 0 : 1;
-  });
-  if (status == kCannotSetUp) return std::nullopt;
-  return status == 0;
+  return InChildAfter(
+      [&] {
+        QFile blank(image);
+        if (!OwnMountTable() || !blank.open(QIODevice::WriteOnly) || !blank.resize(qint64{kilobytes} * 1024))
+          return false;
+        blank.close();
+        const QByteArray tools = "PATH=/usr/sbin:/usr/bin:/sbin:/bin ";
+        const QByteArray make = tools + "mkfs." + type + " -q -F '" + file + "' >/dev/null 2>&1 && " + tools +
+                                "mount -t " + type + " -o loop '" + file + "' '" + where + "' >/dev/null 2>&1";
+        return std::system(make.constData()) == 0 && ::chmod(where.constData(), 0777) == 0;
+      },
+      check);
 }
 
 // The bytes the process holds allocated now, as its allocator counts them.

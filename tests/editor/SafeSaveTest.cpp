@@ -117,19 +117,13 @@ struct SafeSave : FileCommandsTest {
     EXPECT_TRUE(Chmod(Path(name), mode));
     return Path(name);
   }
-  // The font as Open of the path shows it (no message on the way).
-  std::vector<std::string> Opened(const QString& path) {
-    testsupport::EditorFixture other;
-    testsupport::FakeGlyphList otherList{other.host};
-    testsupport::FakeFileHost opener{other, otherList};
-    opener.chooserAnswers = {path};
-    ScopedModalScript none;
-    OpenProject(other.s, opener);
-    EXPECT_EQ(none.Shown(), 0) << path.toStdString();
-    return other.s.FontData;
-  }
-  // The message that Open of the path shows.
-  QString OpenMessage(const QString& path) {
+  // Open of the path in a fresh editor: the font it shows, and the message it shows
+  // instead, if any.
+  struct Reopened {
+    std::vector<std::string> font;
+    std::optional<QString> message;
+  };
+  Reopened Reopen(const QString& path) {
     testsupport::EditorFixture other;
     testsupport::FakeGlyphList otherList{other.host};
     testsupport::FakeFileHost opener{other, otherList};
@@ -137,7 +131,7 @@ struct SafeSave : FileCommandsTest {
     QString shown;
     ScopedModalScript script({Message(&shown, 1)});
     OpenProject(other.s, opener);
-    return shown;
+    return {other.s.FontData, script.Shown() > 0 ? std::optional<QString>(shown) : std::nullopt};
   }
 };
 
@@ -169,7 +163,9 @@ TEST_F(SafeSave, SaveWritesTheFileThatOpenOfThePathReads) {
     ASSERT_TRUE(SaveProject(s, host));
     EXPECT_EQ(NftFile::Read(c.reached).content.FontData, s.FontData);
     EXPECT_EQ(testsupport::ReadBytes(c.beside), "an unrelated file");
-    EXPECT_EQ(Opened(c.path), s.FontData);
+    const Reopened opened = Reopen(c.path);
+    EXPECT_EQ(opened.message, std::nullopt);
+    EXPECT_EQ(opened.font, s.FontData);
   }
   for (const QString& link : {work + "/cur", work + "/lnk", fonts + "/rel.nft"})
     EXPECT_TRUE(QFileInfo(link).isSymLink()) << link.toStdString();
@@ -297,7 +293,7 @@ TEST_F(SafeSave, KilledInPlaceSaveLeavesTheOldFontTheNewOneOrACopyOfTheOld) {
     if (child == 0) {
       ::alarm(30);  // a stuck save must not hold the test
       ::close(ready[0]);
-      if (::setgroups(0, nullptr) != 0 || ::setgid(kOrdinaryUser) != 0 || ::setuid(kOrdinaryUser) != 0) ::_exit(2);
+      if (!testsupport::BecomeOrdinaryUser()) ::_exit(testsupport::kCannotSetUp);
       (void)!::write(ready[1], "r", 1);
       ::_exit(SaveProject(s, host) ? 0 : 1);
     }
@@ -344,7 +340,7 @@ TEST_F(SafeSave, KilledInPlaceSaveLeavesTheOldFontTheNewOneOrACopyOfTheOld) {
       ASSERT_TRUE(kept);
       EXPECT_EQ(testsupport::ReadBytes(*kept), oldBytes);
       if (refused == 1) {
-        EXPECT_EQ(OpenMessage(font).toStdString(),
+        EXPECT_EQ(Reopen(font).message.value_or("(opened)").toStdString(),
                   (kBadFile + "\r\nThe font as it was before a save that did not finish is kept in \"" + *kept + "\".")
                       .toStdString());
       }
